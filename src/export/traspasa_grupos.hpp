@@ -1,0 +1,13 @@
+#pragma once
+
+#include <filesystem>
+
+#include "access/xml_document.hpp"
+
+namespace quimbo::exporta {
+
+// Rebuilds GRUPOST from UNIDADES: each unit takes its course's level, grade and description
+// from CURSOST and the abbreviation level(5) + grade(1) + letter, A, B, C… per level and grade.
+void TraspasaGrupos(const access::XmlDocument& document, const std::filesystem::path& qtemp);
+
+}  // namespace quimbo::exporta
