@@ -51,17 +51,15 @@ std::string uniqueShortCode(const std::string& cod, const std::set<std::string>&
         return cod;
     }
     const std::string stem = cod.empty() ? cod : cod.substr(0, cod.size() - 1);
-    std::string candidate;
     for (unsigned long suffix = 1;; ++suffix) {
-        candidate = stem + std::to_string(suffix);
-        if (!taken.contains(candidate)) {
-            break;
+        const std::string candidate = stem + std::to_string(suffix);
+        const std::string shortened =
+            candidate.size() > 10 ? Left(candidate, 8) + Right(candidate, 2) : candidate;
+        // The shortened form is checked too: two subjects must never share a code.
+        if (!taken.contains(candidate) && !taken.contains(shortened)) {
+            return shortened;
         }
     }
-    if (candidate.size() > 10) {
-        candidate = Left(candidate, 8) + Right(candidate, 2);
-    }
-    return candidate;
 }
 
 }  // namespace quimbo::exporta

@@ -17,7 +17,7 @@ SubjectCodes buildSubjectCodes(const std::string& name, const std::string& refer
                                const std::string& referenceCodLargo);
 
 // Makes `cod` unique among `taken`: the stem without its last character followed by 1, 2, 3…;
-// a result longer than 10 characters keeps its first 8 and last 2.
+// a result longer than 10 characters keeps its first 8 and last 2, and is itself not taken.
 std::string uniqueShortCode(const std::string& cod, const std::set<std::string>& taken);
 
 }  // namespace quimbo::exporta
