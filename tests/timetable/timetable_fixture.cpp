@@ -1,0 +1,17 @@
+#include "timetable/timetable_fixture.hpp"
+
+#include "export/working_tables.hpp"
+
+namespace quimbo::test {
+
+void SmallSchool::write(const std::filesystem::path& qtemp) const {
+    writeTable(qtemp, "SOLUC", solucFields(), soluc);
+    writeTable(qtemp, "PROFT", tables::profesoresFields(), proft);
+    writeTable(qtemp, "ASIGT", tables::asignacionesFields(), asigt);
+    writeTable(qtemp, "ASIGNOMT", tables::asignaturasFields(), asignomt);
+    writeTable(qtemp, "ASIGNOMT2", tables::asignaturas2Fields(), asignomt2);
+    writeTable(qtemp, "DIASHORAST", tables::tramosFields(), diashorast);
+    writeTable(qtemp, "GRUPOST", tables::gruposFields(), grupost);
+}
+
+}  // namespace quimbo::test
