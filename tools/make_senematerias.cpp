@@ -39,8 +39,7 @@ int main(int argc, char** argv) {
         const std::filesystem::path target(argv[2]);
         const std::filesystem::path temporary = target.string() + ".tmp";
         quimbo::access::Table table(temporary.parent_path(), temporary.filename().string());
-        table.create({quimbo::access::textField("NOMBRE", 80),
-                      quimbo::access::textField("COD", 10),
+        table.create({quimbo::access::textField("NOMBRE", 80), quimbo::access::textField("COD", 10),
                       quimbo::access::textField("CODLARGO", 10)});
         table.open(quimbo::access::OpenMode::Exclusive);
         std::string line;

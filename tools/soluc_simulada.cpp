@@ -138,10 +138,10 @@ int main(int argc, char** argv) {
                 }
                 if (!busy.contains({teachers[t], slot.dia, slot.hora})) {
                     busy.insert({teachers[t], slot.dia, slot.hora});
-                    rows.push_back({teachers[t], slot.dia, slot.hora, slot.marco,
-                                    activities[(t + static_cast<std::size_t>(duties)) %
-                                               activities.size()],
-                                    "", "", ""});
+                    rows.push_back(
+                        {teachers[t], slot.dia, slot.hora, slot.marco,
+                         activities[(t + static_cast<std::size_t>(duties)) % activities.size()], "",
+                         "", ""});
                     ++duties;
                 }
             }

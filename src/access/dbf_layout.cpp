@@ -73,8 +73,8 @@ int physicalLength(const FieldDefinition& field) {
 
 DbfLayout parseLayout(const std::string& bytes, const std::string& label) {
     if (bytes.size() < kHeaderPrefix + 1) {
-        throw damaged(label, "el archivo es demasiado corto (" + std::to_string(bytes.size()) +
-                                 " bytes)");
+        throw damaged(label,
+                      "el archivo es demasiado corto (" + std::to_string(bytes.size()) + " bytes)");
     }
     DbfLayout layout;
     layout.version = static_cast<std::uint8_t>(bytes[0]);
@@ -115,8 +115,9 @@ DbfLayout parseLayout(const std::string& bytes, const std::string& label) {
                                  ") no coincide con la de sus campos (" +
                                  std::to_string(recordOffset) + ")");
     }
-    const std::uint64_t needed = static_cast<std::uint64_t>(layout.headerLength) +
-                                 static_cast<std::uint64_t>(layout.recordCount) * layout.recordLength;
+    const std::uint64_t needed =
+        static_cast<std::uint64_t>(layout.headerLength) +
+        static_cast<std::uint64_t>(layout.recordCount) * layout.recordLength;
     if (needed > bytes.size()) {
         throw damaged(label, "el archivo está incompleto (tiene " + std::to_string(bytes.size()) +
                                  " bytes y necesita " + std::to_string(needed) + ")");
@@ -147,7 +148,8 @@ std::string buildEmptyTable(const FieldDefinitions& fields, std::time_t today) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const FieldDefinition& field = fields[i];
         const int length = physicalLength(field);
-        if (field.name.empty() || field.name.size() > kFieldNameBytes || length < 1 || length > 254) {
+        if (field.name.empty() || field.name.size() > kFieldNameBytes || length < 1 ||
+            length > 254) {
             throw Error("Definición de campo no válida: " + field.name + ".");
         }
         const std::size_t at = kHeaderPrefix + kDescriptorSize * i;

@@ -174,9 +174,9 @@ void Table::open(OpenMode mode) {
     if (isOpen()) {
         return;
     }
-    auto file = std::make_unique<platform::LockedFile>(
-        path(), mode == OpenMode::Exclusive ? platform::LockMode::Exclusive
-                                            : platform::LockMode::Shared);
+    auto file = std::make_unique<platform::LockedFile>(path(), mode == OpenMode::Exclusive
+                                                                   ? platform::LockMode::Exclusive
+                                                                   : platform::LockMode::Shared);
     const std::string bytes = file->readAll();
     layout_ = parseLayout(bytes, platform::pathToUtf8(file->path()));
     rowCount_ = layout_.recordCount;
@@ -327,8 +327,8 @@ void Table::writeRow(std::size_t row) {
     }
     file_->writeAt(offset, bytes);
     if (appended) {
-        file_->writeAt(1, headerDateAndCount(std::time(nullptr),
-                                             static_cast<std::uint32_t>(rowCount_)));
+        file_->writeAt(
+            1, headerDateAndCount(std::time(nullptr), static_cast<std::uint32_t>(rowCount_)));
     }
 }
 
@@ -351,8 +351,8 @@ void Table::post() {
         }
     } else {
         row = *current_;
-        const std::string previous = records_.substr(row * layout_.recordLength,
-                                                     layout_.recordLength);
+        const std::string previous =
+            records_.substr(row * layout_.recordLength, layout_.recordLength);
         records_.replace(row * layout_.recordLength, layout_.recordLength, pending_);
         try {
             writeRow(row);
@@ -388,8 +388,7 @@ std::int32_t Table::asInteger(const std::string& name) const {
         return *value;
     }
     if (isNumeric(f.type)) {
-        if (const auto number = parseDouble(text);
-            number && std::fabs(*number) < 2147483648.0) {
+        if (const auto number = parseDouble(text); number && std::fabs(*number) < 2147483648.0) {
             return static_cast<std::int32_t>(std::lround(*number));
         }
     }
@@ -452,7 +451,7 @@ void Table::setText(const std::string& name, const std::string& value) {
             return;
         }
         case 'L':
-                setBoolean(name, logicalTrue(value));
+            setBoolean(name, logicalTrue(value));
             return;
         case 'I': {
             const std::string text = clipper::AllTrim(value);

@@ -21,7 +21,7 @@ enum class OpenMode { Shared, Exclusive };
 // optional row filter, locate by several fields, and text cut to the field width on store.
 // Text values are Windows-1252 bytes.
 class Table {
-public:
+  public:
     // `tableName` is matched without regard to case in `directory`; ".DBF" is added when the name
     // has no extension (CursosT is CURSOST.DBF).
     Table(std::filesystem::path directory, std::string tableName);
@@ -70,7 +70,7 @@ public:
     std::filesystem::path path() const;
     std::string label() const;
 
-private:
+  private:
     enum class State { Browse, Edit, Insert };
 
     void requireOpen() const;

@@ -295,8 +295,8 @@ std::string XmlDocument::serialise() const {
     const std::string encoding = declaredEncoding();
     xmlBufferPtr buffer = xmlBufferCreate();
     const int options = hadDeclaration_ ? 0 : XML_SAVE_NO_DECL;
-    xmlSaveCtxtPtr save = xmlSaveToBuffer(buffer, encoding.empty() ? "UTF-8" : encoding.c_str(),
-                                          options);
+    xmlSaveCtxtPtr save =
+        xmlSaveToBuffer(buffer, encoding.empty() ? "UTF-8" : encoding.c_str(), options);
     if (!save) {
         xmlBufferFree(buffer);
         throw Error("No se puede escribir el documento XML en la codificación " + encoding + ".");

@@ -14,7 +14,7 @@ namespace quimbo::access {
 // An element of an XmlDocument. Texts in and out are UTF-8. A default-constructed node is
 // "no node", as a selection that matches nothing gives.
 class XmlNode {
-public:
+  public:
     XmlNode() = default;
     explicit XmlNode(_xmlNode* node) : node_(node) {}
 
@@ -34,7 +34,7 @@ public:
 
     _xmlNode* raw() const { return node_; }
 
-private:
+  private:
     _xmlNode* node_ = nullptr;
 };
 
@@ -48,7 +48,7 @@ struct XmlLoadResult {
 // A DOM document over libxml2, parsed without network access, without external DTDs or
 // entities, and within libxml2's entity-expansion limits.
 class XmlDocument {
-public:
+  public:
     XmlDocument();
     ~XmlDocument();
     XmlDocument(const XmlDocument&) = delete;
@@ -74,7 +74,7 @@ public:
     void save(const std::filesystem::path& path) const;
     std::string serialise() const;
 
-private:
+  private:
     void reset();
 
     _xmlDoc* doc_ = nullptr;

@@ -29,9 +29,8 @@ bool loadSenecaFile(ProcessState& state, Seam& seam, const std::string& nothingD
     const access::XmlLoadResult loaded =
         state.documentoXml->load(platform::pathFromUtf8(state.rutaXml));
     if (!loaded.wellFormed) {
-        seam.showMessage("El archivo " + state.rutaXml +
-                         " no es un documento XML válido (línea " + std::to_string(loaded.line) +
-                         ": " + loaded.message + "). " + nothingDone);
+        seam.showMessage("El archivo " + state.rutaXml + " no es un documento XML válido (línea " +
+                         std::to_string(loaded.line) + ": " + loaded.message + "). " + nothingDone);
         return false;
     }
     if (!seneca::hasDataBlock(*state.documentoXml)) {

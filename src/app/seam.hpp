@@ -12,7 +12,7 @@ namespace quimbo::app {
 // Everything through which a run talks to its user. The window implements it with widgets, the
 // batch tool with its options and answers, the tests with scripted answers. Texts are UTF-8.
 class Seam {
-public:
+  public:
     virtual ~Seam() = default;
     // The file dialog: the chosen path, or nothing when the user cancels.
     virtual std::optional<std::string> chooseFile() = 0;
@@ -44,7 +44,7 @@ inline constexpr const char* kProcesoFinalizado = "Proceso finalizado";
 // Shows the wait cursor for as long as it lives; the normal cursor comes back however the
 // run ends.
 class WaitCursor {
-public:
+  public:
     explicit WaitCursor(Seam& seam) : seam_(seam) { seam_.setWaitCursor(true); }
     ~WaitCursor() { restore(); }
     WaitCursor(const WaitCursor&) = delete;
@@ -56,7 +56,7 @@ public:
         }
     }
 
-private:
+  private:
     Seam& seam_;
     bool active_ = true;
 };

@@ -45,8 +45,8 @@ exporta::CourseDialogResult BatchCourseDialog::show(bool) {
     for (cursos.first(); !cursos.eof(); cursos.next()) {
         if (exporta::faltaValor(cursos.asText("NIVEL")) ||
             exporta::faltaValor(cursos.asText("CURSO"))) {
-            incomplete_.push_back(codepage::cp1252ToUtf8(cursos.asText("CLAVE") + ";" +
-                                                         cursos.asText("ESTUD")));
+            incomplete_.push_back(
+                codepage::cp1252ToUtf8(cursos.asText("CLAVE") + ";" + cursos.asText("ESTUD")));
         }
     }
     return {false, true};

@@ -13,7 +13,7 @@ namespace quimbo::cli {
 // The course dialog answered from --niveles: fills CURSOST, then runs the dialog's check unless
 // --sin-comprobar-cursos was given. A failed check ends the run as a forced exit does.
 class BatchCourseDialog : public exporta::CourseDialog {
-public:
+  public:
     BatchCourseDialog(std::filesystem::path qtemp, std::map<std::string, NivelCurso> answers,
                       bool check);
     exporta::CourseDialogResult show(bool reintento) override;
@@ -22,7 +22,7 @@ public:
     // "CLAVE;ESTUD" of every course still lacking its level or grade (UTF-8).
     const std::vector<std::string>& incompleteCourses() const { return incomplete_; }
 
-private:
+  private:
     void fillCourses();
 
     std::filesystem::path qtemp_;
@@ -34,19 +34,19 @@ private:
 
 // The time-frame dialog answered from --marcos, already checked against the file.
 class BatchFrameDialog : public exporta::FrameDialog {
-public:
+  public:
     explicit BatchFrameDialog(std::optional<std::string> selection)
         : selection_(std::move(selection)) {}
     exporta::FrameChoice choose() override;
 
-private:
+  private:
     std::optional<std::string> selection_;
 };
 
 // The batch tool's side of the seam: the file comes from the command line, messages are kept for
 // the tool to print, the window actions do nothing.
 class BatchSeam : public app::Seam {
-public:
+  public:
     BatchSeam(std::string file, BatchCourseDialog& courses, BatchFrameDialog& frames)
         : file_(std::move(file)), courses_(courses), frames_(frames) {}
 
@@ -60,7 +60,7 @@ public:
 
     const std::vector<std::string>& messages() const { return messages_; }
 
-private:
+  private:
     std::string file_;
     BatchCourseDialog& courses_;
     BatchFrameDialog& frames_;

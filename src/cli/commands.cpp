@@ -134,8 +134,7 @@ void warnUnknownCourses(const access::XmlDocument& document,
 
 // The frame answer, checked against the file's frames before anything is touched.
 std::optional<std::string> frameSelection(const CommandLine& line,
-                                          const access::XmlDocument& document,
-                                          std::ostream& err) {
+                                          const access::XmlDocument& document, std::ostream& err) {
     const auto marcos = exporta::marcosDelDocumento(document);
     if (marcos.size() < 2) {
         if (line.marcos) {

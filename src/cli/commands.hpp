@@ -15,7 +15,7 @@ inline constexpr int kExitCoursesIncomplete = 3;
 
 // A command line that the tool cannot take, or an answer that is not valid.
 class UsageError : public Error {
-public:
+  public:
     using Error::Error;
 };
 

@@ -2,7 +2,8 @@
 
 namespace quimbo::cli {
 
-inline constexpr const char* kHelpText = R"(quimbo: traspasa datos entre Séneca y Tempario sin ventanas.
+inline constexpr const char* kHelpText =
+    R"(quimbo: traspasa datos entre Séneca y Tempario sin ventanas.
 
 Uso:
   quimbo exportar ARCHIVO.xml [--qtemp DIR] [--niveles CSV | --sin-comprobar-cursos]

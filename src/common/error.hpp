@@ -8,7 +8,7 @@ namespace quimbo {
 // Every error a component raises carries the Spanish text (UTF-8) that the user reads in the
 // application's general error report.
 class Error : public std::runtime_error {
-public:
+  public:
     explicit Error(const std::string& message) : std::runtime_error(message) {}
 };
 

@@ -9,13 +9,13 @@ namespace quimbo::exporta {
 
 // The abbreviations given so far in one step; comparisons ignore letter case.
 class AbbreviationList {
-public:
+  public:
     bool contains(const std::string& abbreviation) const {
         return folded_.contains(text::foldCase(abbreviation));
     }
     void add(const std::string& abbreviation) { folded_.insert(text::foldCase(abbreviation)); }
 
-private:
+  private:
     std::unordered_set<std::string> folded_;
 };
 

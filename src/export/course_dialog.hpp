@@ -14,7 +14,7 @@ struct CourseDialogResult {
 
 // The course dialog as the courses step sees it: shown modally over CURSOST, which it edits.
 class CourseDialog {
-public:
+  public:
     virtual ~CourseDialog() = default;
     // `reintento` is true from the second showing on (the forced exit is then offered).
     virtual CourseDialogResult show(bool reintento) = 0;

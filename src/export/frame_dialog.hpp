@@ -13,7 +13,7 @@ struct FrameChoice {
 // The time-frame dialog as the time-frames step sees it: a fresh, modal showing per call. An
 // implementation that cannot offer any frame throws quimbo::Error instead of returning.
 class FrameDialog {
-public:
+  public:
     virtual ~FrameDialog() = default;
     virtual FrameChoice choose() = 0;
 };

@@ -35,7 +35,8 @@ SeleccionMarcos juzgarSeleccion(const std::vector<std::string>& codigosSeleccion
         seleccion.correcta = false;
     }
     for (const std::string& codigo : codigosSeleccionados) {
-        seleccion.marcosSeleccionados += clipper::Left(clipper::Left(codigo, 10) + "          ", 10);
+        seleccion.marcosSeleccionados +=
+            clipper::Left(clipper::Left(codigo, 10) + "          ", 10);
     }
     return seleccion;
 }

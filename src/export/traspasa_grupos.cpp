@@ -26,9 +26,9 @@ struct Course {
 std::unordered_map<std::string, Course> readCourses(access::Table& cursos) {
     std::unordered_map<std::string, Course> byKey;
     for (cursos.first(); !cursos.eof(); cursos.next()) {
-        byKey.try_emplace(cursos.asText("CLAVE"),
-                          Course{cursos.asText("NIVEL"), cursos.asText("CURSO"),
-                                 cursos.asText("ESTUD")});
+        byKey.try_emplace(
+            cursos.asText("CLAVE"),
+            Course{cursos.asText("NIVEL"), cursos.asText("CURSO"), cursos.asText("ESTUD")});
     }
     return byKey;
 }

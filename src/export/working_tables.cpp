@@ -12,7 +12,7 @@ access::FieldDefinitions periodosFields() {
 }
 
 access::FieldDefinitions cursosFields() {
-    return {textField("ABREV", 3), textField("TURNO", 1), textField("NIVEL", 5),
+    return {textField("ABREV", 3), textField("TURNO", 1),  textField("NIVEL", 5),
             textField("CURSO", 3), textField("CLAVE", 10), textField("ESTUD", 80)};
 }
 
@@ -22,14 +22,14 @@ access::FieldDefinitions asignaturasFields() {
 }
 
 access::FieldDefinitions asignaturas2Fields() {
-    return {textField("COD", 10),         textField("CODLARGO", 10), textField("NOMBRE", 80),
-            textField("MATERIA", 20),     textField("OFERTAMATRI", 20),
-            textField("CODTAREA", 10),    logicalField("ESTAREA")};
+    return {textField("COD", 10),     textField("CODLARGO", 10),    textField("NOMBRE", 80),
+            textField("MATERIA", 20), textField("OFERTAMATRI", 20), textField("CODTAREA", 10),
+            logicalField("ESTAREA")};
 }
 
 access::FieldDefinitions profesoresFields() {
-    return {textField("ABREV", 10),     textField("NOMBRE", 80),   textField("DEPART", 40),
-            integerField("DNI"),        textField("X_EMPLEADO", 10), textField("F_TOMAPOS", 10)};
+    return {textField("ABREV", 10), textField("NOMBRE", 80),     textField("DEPART", 40),
+            integerField("DNI"),    textField("X_EMPLEADO", 10), textField("F_TOMAPOS", 10)};
 }
 
 access::FieldDefinitions aulasFields() {
@@ -38,16 +38,16 @@ access::FieldDefinitions aulasFields() {
 }
 
 access::FieldDefinitions gruposFields() {
-    return {textField("ABREV", 10), textField("TURNO", 1),      textField("NIVEL", 5),
-            textField("CURSO", 3),  textField("GRUPO", 2),      textField("CLAVE", 10),
+    return {textField("ABREV", 10),      textField("TURNO", 1),    textField("NIVEL", 5),
+            textField("CURSO", 3),       textField("GRUPO", 2),    textField("CLAVE", 10),
             textField("CLAVECURSO", 10), textField("DESCRIP", 80), textField("MARCO", 1)};
 }
 
 access::FieldDefinitions asignacionesFields() {
-    return {textField("CASIG", 10),    textField("CPROF", 10),      textField("CGRUP", 10),
-            textField("CAULA", 10),    textField("TURNO", 1),       textField("NIVEL", 5),
-            textField("CURSO", 3),     textField("GRUPO", 2),       floatField("HORAS"),
-            textField("SESIONES", 20), textField("NCONEX", 4),      textField("CLAVE", 10),
+    return {textField("CASIG", 10),      textField("CPROF", 10), textField("CGRUP", 10),
+            textField("CAULA", 10),      textField("TURNO", 1),  textField("NIVEL", 5),
+            textField("CURSO", 3),       textField("GRUPO", 2),  floatField("HORAS"),
+            textField("SESIONES", 20),   textField("NCONEX", 4), textField("CLAVE", 10),
             textField("CLAVECURSO", 10), textField("CTAREA", 10)};
 }
 

@@ -65,7 +65,8 @@ std::optional<std::string> sectionName(const std::string& lineText) {
 
 bool isKeyLine(const std::string& lineText, const std::string& key) {
     const auto equals = lineText.find('=');
-    return equals != std::string::npos && equalIgnoringCase(trimmed(lineText.substr(0, equals)), key);
+    return equals != std::string::npos &&
+           equalIgnoringCase(trimmed(lineText.substr(0, equals)), key);
 }
 
 std::string join(const std::vector<Line>& lines) {

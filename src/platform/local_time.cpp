@@ -27,7 +27,8 @@ std::string regionalDateTime(std::time_t moment) {
                     nullptr);
     GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &local, nullptr, time.data(), 128);
     const std::wstring wide = std::wstring(date.data()) + L" " + time.data();
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, out.data(), size, nullptr, nullptr);
     return out;
@@ -39,7 +40,8 @@ std::string regionalDateTime(std::time_t moment) {
         userLocale = newlocale(LC_TIME_MASK, "C", static_cast<locale_t>(0));
     }
     std::array<char, 128> buffer{};
-    const std::size_t length = strftime_l(buffer.data(), buffer.size(), "%x %X", &local, userLocale);
+    const std::size_t length =
+        strftime_l(buffer.data(), buffer.size(), "%x %X", &local, userLocale);
     freelocale(userLocale);
     return std::string(buffer.data(), length);
 #endif

@@ -12,7 +12,7 @@ enum class LockMode { Shared, Exclusive };
 // An open file held under an operating-system lock for as long as the object lives. Every write
 // of the table engine goes through writeAt, the one place where a write fault can be injected.
 class LockedFile {
-public:
+  public:
     // Throws quimbo::Error when the file cannot be opened, or is held by another program.
     LockedFile(const std::filesystem::path& path, LockMode mode);
     ~LockedFile();
@@ -25,7 +25,7 @@ public:
     bool writable() const { return writable_; }
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
     int descriptor_ = -1;
     bool writable_ = false;

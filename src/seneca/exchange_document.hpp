@@ -24,7 +24,7 @@ std::string recordsPath(const std::string& group);
 
 // One record: its own `dato` children in document order. Values are converted to Windows-1252.
 class Record {
-public:
+  public:
     explicit Record(access::XmlNode node);
 
     std::size_t size() const { return datos_.size(); }
@@ -37,7 +37,7 @@ public:
     // The serialised markup of the `dato` at `position` (UTF-8); empty when missing.
     std::string markup(std::size_t position) const;
 
-private:
+  private:
     std::vector<access::XmlNode> datos_;
 };
 

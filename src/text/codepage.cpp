@@ -27,7 +27,8 @@ char byteFor(char32_t cp) {
         return static_cast<char>(cp);
     }
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        const char32_t mapped = kHighControls[i] != 0 ? kHighControls[i] : static_cast<char32_t>(0x80 + i);
+        const char32_t mapped =
+            kHighControls[i] != 0 ? kHighControls[i] : static_cast<char32_t>(0x80 + i);
         if (mapped == cp) {
             return static_cast<char>(0x80 + i);
         }

@@ -21,7 +21,7 @@ FieldDefinitions sampleFields() {
 }
 
 class TableTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { recreateTable(dir.path(), "T", sampleFields()); }
     test::TempDir dir;
 };

@@ -24,11 +24,11 @@ std::string cursoName(XmlDocument& document) {
 
 TEST(XmlDocument, IsoAndUtf8FilesGiveTheSameWindows1252Values) {
     XmlDocument utf8;
-    ASSERT_TRUE(utf8.loadFromMemory("<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + kBody)
-                    .wellFormed);
+    ASSERT_TRUE(
+        utf8.loadFromMemory("<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + kBody).wellFormed);
     XmlDocument latin1;
-    const std::string isoBody = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" +
-                                codepage::utf8ToCp1252(kBody);
+    const std::string isoBody =
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + codepage::utf8ToCp1252(kBody);
     ASSERT_TRUE(latin1.loadFromMemory(isoBody).wellFormed);
     XmlDocument undeclared;
     ASSERT_TRUE(undeclared.loadFromMemory(kBody).wellFormed);

@@ -10,7 +10,7 @@
 namespace quimbo::app {
 namespace {
 
-const char* const kTables[] = {"PERIODOS", "CURSOST",  "ASIGNOMT", "ASIGNOMT2", "PROFT",
+const char* const kTables[] = {"PERIODOS", "CURSOST", "ASIGNOMT", "ASIGNOMT2", "PROFT",
                                "AULAT",    "GRUPOST", "ASIGT",    "DIASHORAST"};
 
 std::string smallSchool() {
@@ -18,13 +18,17 @@ std::string smallSchool() {
         .group("CURSOS_DEL_CENTRO", {{{"X", "6001"}, {"D", "1º ESO"}}})
         .group("MATERIAS", {test::materia("6001", "Lengua Castellana y Literatura", "400000")})
         .group("ACTIVIDADES", {{{"T", "N"}, {"X", "1"}, {"D", "Guardia"}}})
-        .group("EMPLEADOS", {{{"X", "100"}, {"F", "01/09/2010"}, {"D", "Lengua"}, {"N", "Juan"},
-                              {"A", "García"}, {"B", "Pérez"}}})
+        .group("EMPLEADOS", {{{"X", "100"},
+                              {"F", "01/09/2010"},
+                              {"D", "Lengua"},
+                              {"N", "Juan"},
+                              {"A", "García"},
+                              {"B", "Pérez"}}})
         .group("DEPENDENCIAS", {{{"X", "A01"}, {"D", "Aula 1"}}})
         .group("UNIDADES", {{{"X", "700000"}, {"N", "1º A"}, {"C", "6001"}}})
         .group("JORNADAS_ESCOLARES", {{{"X", "M"}, {"D", "Mañana"}, {"A", "a"}, {"B", "b"}}})
-        .group("TRAMOS_HORARIOS", {{{"X", "101"}, {"D", "1ª"}, {"I", "480"}, {"F", "540"},
-                                    {"J", "M"}}})
+        .group("TRAMOS_HORARIOS",
+               {{{"X", "101"}, {"D", "1ª"}, {"I", "480"}, {"F", "540"}, {"J", "M"}}})
         .xml();
 }
 
@@ -115,8 +119,8 @@ TEST_F(ExportRunTest, AForcedExitLeavesOnlyPeriodsAndCoursesNew) {
     EXPECT_EQ(BExportarClick(state, seam, environment()), RunOutcome::ForcedExit);
     EXPECT_FALSE(isOld("PERIODOS"));
     EXPECT_FALSE(isOld("CURSOST"));
-    for (const char* table : {"ASIGNOMT", "ASIGNOMT2", "PROFT", "AULAT", "GRUPOST", "ASIGT",
-                              "DIASHORAST"}) {
+    for (const char* table :
+         {"ASIGNOMT", "ASIGNOMT2", "PROFT", "AULAT", "GRUPOST", "ASIGT", "DIASHORAST"}) {
         EXPECT_TRUE(isOld(table)) << table;
     }
     EXPECT_TRUE(seam.messages.empty());
@@ -167,8 +171,8 @@ TEST_F(ExportRunTest, AnErrorPartWayStopsTheRunAndLeavesTheStateAsItWas) {
     EXPECT_EQ(seam.closes, 0);
     EXPECT_EQ(seam.cursor, (std::vector<bool>{true, false}));  // the cursor comes back
     EXPECT_FALSE(isOld("CURSOST"));
-    EXPECT_FALSE(isOld("ASIGNOMT"));   // re-created, empty
-    EXPECT_TRUE(isOld("PROFT"));       // later steps never ran
+    EXPECT_FALSE(isOld("ASIGNOMT"));  // re-created, empty
+    EXPECT_TRUE(isOld("PROFT"));      // later steps never ran
 }
 
 TEST_F(ExportRunTest, EveryRunStartsWithEmptyRegistrationLists) {

@@ -20,8 +20,12 @@ const std::string kSchoolBody =
         .group("CURSOS_DEL_CENTRO", {{{"X", "6001"}, {"D", "1º ESO"}}})
         .group("MATERIAS", {test::materia("6001", "Lengua Castellana y Literatura", "400000")})
         .group("ACTIVIDADES", {{{"T", "N"}, {"X", "1"}, {"D", "Guardia"}}})
-        .group("EMPLEADOS", {{{"X", "100"}, {"F", "01/09/2010"}, {"D", "Lengua"}, {"N", "Juan"},
-                              {"A", "García"}, {"B", "Pérez"}}})
+        .group("EMPLEADOS", {{{"X", "100"},
+                              {"F", "01/09/2010"},
+                              {"D", "Lengua"},
+                              {"N", "Juan"},
+                              {"A", "García"},
+                              {"B", "Pérez"}}})
         .group("DEPENDENCIAS", {{{"X", "Ñ1"}, {"D", "Aula Ñ"}}})
         .group("UNIDADES", {{{"X", "700000"}, {"N", "1º A"}, {"C", "6001"}}})
         .group("JORNADAS_ESCOLARES", {{{"X", "M"}, {"D", "Mañana"}, {"A", "a"}, {"B", "b"}}})
@@ -50,11 +54,16 @@ struct TimetableRunTest : ::testing::Test {
         });
         ProcessState exportState;
         EXPECT_EQ(BExportarClick(exportState, exportSeam, environment()), RunOutcome::Finished);
-        test::writeTable(fixture.qtemp.path(), "SOLUC", test::solucFields(),
-                         {{{"PROF", "JGP"}, {"DIA", "1"}, {"HORA", "1"}, {"MARCO", "0"},
-                           {"ASIG", "LCL"}, {"CODGRUPO", "ESO1A"}, {"AULA", "Ñ1"}},
-                          {{"PROF", "JGP"}, {"DIA", "2"}, {"HORA", "1"}, {"MARCO", "0"},
-                           {"ASIG", "1"}}});
+        test::writeTable(
+            fixture.qtemp.path(), "SOLUC", test::solucFields(),
+            {{{"PROF", "JGP"},
+              {"DIA", "1"},
+              {"HORA", "1"},
+              {"MARCO", "0"},
+              {"ASIG", "LCL"},
+              {"CODGRUPO", "ESO1A"},
+              {"AULA", "Ñ1"}},
+             {{"PROF", "JGP"}, {"DIA", "2"}, {"HORA", "1"}, {"MARCO", "0"}, {"ASIG", "1"}}});
         return path.string();
     }
     std::filesystem::path output() const { return fixture.qtemp / "ResultadoQuimbocentro.xml"; }
@@ -146,8 +155,9 @@ TEST_F(TimetableRunTest, AMissingWorkingTableIsNamedAndNothingIsWritten) {
 
 TEST_F(TimetableRunTest, EmptyTablesAndAShortYear) {
     const auto path = fixture.qtemp / "corto.xml";
-    test::writeFile(path, "<SERVICIO><BLOQUE_DATOS><grupo_datos seq=\"A\"><dato>26</dato>"
-                          "</grupo_datos></BLOQUE_DATOS></SERVICIO>");
+    test::writeFile(path,
+                    "<SERVICIO><BLOQUE_DATOS><grupo_datos seq=\"A\"><dato>26</dato>"
+                    "</grupo_datos></BLOQUE_DATOS></SERVICIO>");
     test::SmallSchool school;
     school.proft.clear();
     school.write(fixture.qtemp.path());

@@ -22,14 +22,18 @@ TEST(TraspasaCursos, WritesOneRowPerCourseWithTwoValues) {
     test::ExportFixture f;
     test::ScriptedCourseDialog dialog;
     bool reintento = false;
-    const auto outcome = TraspasaCursos(
-        *SenecaBuilder().group("CURSOS_DEL_CENTRO", kCourses).document(), f.qtemp.path(), dialog,
-        reintento);
+    const auto outcome =
+        TraspasaCursos(*SenecaBuilder().group("CURSOS_DEL_CENTRO", kCourses).document(),
+                       f.qtemp.path(), dialog, reintento);
     EXPECT_EQ(outcome, CursosOutcome::Continuar);
     const auto rows = f.rows("CURSOST");
     ASSERT_EQ(rows.size(), 2U);
-    EXPECT_EQ(rows[0], (test::Row{{"ABREV", ""}, {"TURNO", ""}, {"NIVEL", ""}, {"CURSO", ""},
-                                  {"CLAVE", "6001"}, {"ESTUD", "1º ESO"}}));
+    EXPECT_EQ(rows[0], (test::Row{{"ABREV", ""},
+                                  {"TURNO", ""},
+                                  {"NIVEL", ""},
+                                  {"CURSO", ""},
+                                  {"CLAVE", "6001"},
+                                  {"ESTUD", "1º ESO"}}));
     EXPECT_EQ(rows[1].at("CLAVE"), "1234567890");
     EXPECT_EQ(dialog.showings, std::vector<bool>{false});
 }
@@ -43,12 +47,18 @@ TEST(TraspasaCursos, AFailedCheckShowsAFreshDialogUntilItPassesOrTheExitIsForced
     };
     const Case cases[] = {
         {"check passes at once", {{false, false}}, CursosOutcome::Continuar, {false}},
-        {"gap, then complete", {{true, false}, {false, false}}, CursosOutcome::Continuar,
+        {"gap, then complete",
+         {{true, false}, {false, false}},
+         CursosOutcome::Continuar,
          {false, true}},
-        {"gap, then forced exit", {{true, false}, {false, true}}, CursosOutcome::SalidaForzada,
+        {"gap, then forced exit",
+         {{true, false}, {false, true}},
+         CursosOutcome::SalidaForzada,
          {false, true}},
-        {"two gaps, then the close box", {{true, false}, {true, false}, {false, false}},
-         CursosOutcome::Continuar, {false, true, true}},
+        {"two gaps, then the close box",
+         {{true, false}, {true, false}, {false, false}},
+         CursosOutcome::Continuar,
+         {false, true, true}},
     };
     for (const Case& c : cases) {
         test::ExportFixture f;

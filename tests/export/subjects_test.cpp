@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "common/error.hpp"
+#include "export/export_fixture.hpp"
 #include "export/subject_codes.hpp"
 #include "export/traspasa_actividades.hpp"
 #include "export/traspasa_materias.hpp"
-#include "export/export_fixture.hpp"
 #include "support/seneca_builder.hpp"
 #include "text/codepage.hpp"
 
@@ -180,8 +180,9 @@ TEST(TraspasaMaterias, AMissingReferenceTableStopsWithBothTablesEmpty) {
     test::TempDir program;
     RegistroMaterias registro;
     try {
-        TraspasaMaterias(*SenecaBuilder().group("MATERIAS", {materia("1", "Latín", "1")}).document(),
-                         qtemp.path(), program.path(), registro);
+        TraspasaMaterias(
+            *SenecaBuilder().group("MATERIAS", {materia("1", "Latín", "1")}).document(),
+            qtemp.path(), program.path(), registro);
         FAIL() << "no error";
     } catch (const Error& error) {
         EXPECT_NE(std::string(error.what()).find((program / "SENEMATERIAS.DBF").string()),
@@ -198,11 +199,11 @@ TEST(TraspasaActividades, AppendsActivityRowsAndEndsTheRegistrationLists) {
     const auto document =
         SenecaBuilder()
             .group("MATERIAS", {materia("1", "Guardia", "1")})
-            .group("ACTIVIDADES", {{{"T", "N"}, {"X_ACTIVIDAD", "Guardi"}, {"D", "Guardia"}},
-                                   {{"T", "N"}, {"X_ACTIVIDAD", "12345678901"},
-                                    {"D", "Reunión de departamento"}},
-                                   {{"T", "N"}, {"X_ACTIVIDAD", "9"}},
-                                   {{"T", "solo"}}})
+            .group("ACTIVIDADES",
+                   {{{"T", "N"}, {"X_ACTIVIDAD", "Guardi"}, {"D", "Guardia"}},
+                    {{"T", "N"}, {"X_ACTIVIDAD", "12345678901"}, {"D", "Reunión de departamento"}},
+                    {{"T", "N"}, {"X_ACTIVIDAD", "9"}},
+                    {{"T", "solo"}}})
             .document();
     TraspasaMaterias(*document, f.qtemp.path(), f.program.path(), registro);
     TraspasaActividades(*document, f.qtemp.path(), registro);

@@ -44,7 +44,7 @@ struct TramosRun {
     std::vector<Row> rows;
 
     TramosRun(const std::vector<Registro>& frames, const std::vector<Registro>& slots,
-        std::vector<FrameChoice> choices = {})
+              std::vector<FrameChoice> choices = {})
         : dialog(std::move(choices)) {
         const auto document = SenecaBuilder()
                                   .group("JORNADAS_ESCOLARES", frames)
@@ -67,9 +67,16 @@ TEST(TraspasaTramos, OneFrameNeedsNoDialogAndIsMarkedZero) {
     EXPECT_EQ(run.dialog.showings, 0);
     ASSERT_EQ(run.rows.size(), 21U);
     EXPECT_EQ(run.marks().at("M"), std::string(21, '0'));
-    EXPECT_EQ(run.rows[0], (Row{{"DIHO", "11"}, {"CODDIHO", "M0"}, {"DIA", "1"}, {"TEXTODIA", ""},
-                                {"HORA", "1"}, {"TEXTOHOR", "hora"}, {"HORADESDE", "08:00"},
-                                {"HORAHASTA", "09:00"}, {"MINUTOS", "60"}, {"MARCO", "0"},
+    EXPECT_EQ(run.rows[0], (Row{{"DIHO", "11"},
+                                {"CODDIHO", "M0"},
+                                {"DIA", "1"},
+                                {"TEXTODIA", ""},
+                                {"HORA", "1"},
+                                {"TEXTOHOR", "hora"},
+                                {"HORADESDE", "08:00"},
+                                {"HORAHASTA", "09:00"},
+                                {"MINUTOS", "60"},
+                                {"MARCO", "0"},
                                 {"MARCOXML", "M"}}));
     EXPECT_EQ(run.rows[20].at("DIHO"), "73");
     EXPECT_EQ(run.rows[20].at("DIA"), "7");
@@ -114,13 +121,14 @@ TEST(TraspasaTramos, UnchosenFramesAreNeitherWrittenNorCounted) {
 }
 
 TEST(TraspasaTramos, SlotValues) {
-    TramosRun run({marco("MARCOLARGO123")},
-            {tramo("A", "Primera hora de la mañana", "", "60", "MARCOLARGO123"),
-             tramo("B", "x", "545", "600", "MARCOLARGO"), tramo("C", "y", "0", "0", "otro"),
-             tramo("D", "10", "1", "2", "MARCOLARGO"), tramo("E", "e", "3", "4", "MARCOLARGO"),
-             tramo("F", "f", "5", "6", "MARCOLARGO"), tramo("G", "g", "7", "8", "MARCOLARGO"),
-             tramo("H", "h", "9", "10", "MARCOLARGO"), tramo("I", "i", "11", "12", "MARCOLARGO"),
-             tramo("J", "j", "13", "14", "MARCOLARGO")});
+    TramosRun run(
+        {marco("MARCOLARGO123")},
+        {tramo("A", "Primera hora de la mañana", "", "60", "MARCOLARGO123"),
+         tramo("B", "x", "545", "600", "MARCOLARGO"), tramo("C", "y", "0", "0", "otro"),
+         tramo("D", "10", "1", "2", "MARCOLARGO"), tramo("E", "e", "3", "4", "MARCOLARGO"),
+         tramo("F", "f", "5", "6", "MARCOLARGO"), tramo("G", "g", "7", "8", "MARCOLARGO"),
+         tramo("H", "h", "9", "10", "MARCOLARGO"), tramo("I", "i", "11", "12", "MARCOLARGO"),
+         tramo("J", "j", "13", "14", "MARCOLARGO")});
     ASSERT_EQ(run.rows.size(), 63U);
     EXPECT_EQ(run.rows[0].at("TEXTOHOR"), "Primera hora de");
     EXPECT_EQ(run.rows[0].at("HORADESDE"), "00:00");
@@ -138,8 +146,9 @@ TEST(TraspasaTramos, TwoDigitSlotNumbersFollowTheDay) {
 }
 
 TEST(TraspasaTramos, WithOneFrameASlotWithoutFrameCodeCountsAsTheSecond) {
-    TramosRun run({marco("M")}, {tramo("A", "a", "480", "540", "M"), tramo("B", "b", "300", "360", ""),
-                           tramo("C", "c", "540", "600", "M")});
+    TramosRun run({marco("M")},
+                  {tramo("A", "a", "480", "540", "M"), tramo("B", "b", "300", "360", ""),
+                   tramo("C", "c", "540", "600", "M")});
     ASSERT_EQ(run.rows.size(), 21U);
     EXPECT_EQ(run.rows[1].at("DIHO"), "11");
     EXPECT_EQ(run.rows[1].at("MARCOXML"), "");
@@ -151,8 +160,8 @@ TEST(TraspasaTramos, WithOneFrameASlotWithoutFrameCodeCountsAsTheSecond) {
 
 TEST(TraspasaTramos, AnInvalidChoiceShowsAFreshDialogAndSetsReintento) {
     TramosRun run({marco("M"), marco("T")}, slotsOf("M", 1, 480),
-            {FrameChoice{false, ""}, FrameChoice{false, "M         T         X         "},
-             chosen("M         ")});
+                  {FrameChoice{false, ""}, FrameChoice{false, "M         T         X         "},
+                   chosen("M         ")});
     EXPECT_EQ(run.dialog.showings, 3);
     EXPECT_TRUE(run.reintento);
     EXPECT_EQ(run.rows.size(), 7U);
@@ -195,8 +204,9 @@ TEST(MarcosHorarios, FramesAndTheirSlotsAsTheDialogShowsThem) {
     const auto document =
         SenecaBuilder()
             .group("JORNADAS_ESCOLARES", {marco("M"), {{"X", " T "}, {"D", "Tarde"}}})
-            .group("TRAMOS_HORARIOS", {tramo("1", "1ª", "0", "1", "M"), tramo("2", "2ª", "0", "1", " T "),
-                                       tramo("3", "3ª", "0", "1", "M")})
+            .group("TRAMOS_HORARIOS",
+                   {tramo("1", "1ª", "0", "1", "M"), tramo("2", "2ª", "0", "1", " T "),
+                    tramo("3", "3ª", "0", "1", "M")})
             .document();
     const auto marcos = marcosDelDocumento(*document);
     ASSERT_EQ(marcos.size(), 2U);

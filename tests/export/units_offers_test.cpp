@@ -43,22 +43,33 @@ TEST(TraspasaGrupos, AbbreviationsAreLevelGradeAndLetter) {
     };
     const Row eso1 = {{"CLAVE", "1"}, {"NIVEL", "ESO"}, {"CURSO", "1"}, {"ESTUD", "1º ESO"}};
     const Case cases[] = {
-        {"three units of one course", {eso1},
+        {"three units of one course",
+         {eso1},
          {unidad("a", "1"), unidad("b", "1"), unidad("c", "1")},
          {"ESO1A/ESO/A", "ESO1B/ESO/B", "ESO1C/ESO/C"}},
         {"grades 1 and 10 share a sequence",
          {eso1, {{"CLAVE", "2"}, {"NIVEL", "ESO"}, {"CURSO", "10"}}},
-         {unidad("a", "1"), unidad("b", "2")}, {"ESO1A/ESO/A", "ESO1B/ESO/B"}},
+         {unidad("a", "1"), unidad("b", "2")},
+         {"ESO1A/ESO/A", "ESO1B/ESO/B"}},
         {"levels differing in case share a sequence",
          {eso1, {{"CLAVE", "2"}, {"NIVEL", "eso"}, {"CURSO", "1"}}},
-         {unidad("a", "1"), unidad("b", "2")}, {"ESO1A/ESO/A", "eso1B/eso/B"}},
-        {"empty level", {{{"CLAVE", "3"}, {"NIVEL", ""}, {"CURSO", "2"}}},
-         {unidad("a", "3"), unidad("b", "3")}, {"2A/NIV/A", "2B/NIV/B"}},
-        {"unknown course", {eso1},
-         {unidad("a", "9"), unidad("b", "9"), unidad("c", "")}, {"A/NIV/A", "B/NIV/B", "C/NIV/C"}},
-        {"level cut to five characters", {{{"CLAVE", "4"}, {"NIVEL", "BACHI"}, {"CURSO", "2º"}}},
-         {unidad("a", "4")}, {"BACHI2A/BACHI/A"}},
-        {"records with one value are passed over", {eso1}, {{{"X", "a"}}, unidad("b", "1")},
+         {unidad("a", "1"), unidad("b", "2")},
+         {"ESO1A/ESO/A", "eso1B/eso/B"}},
+        {"empty level",
+         {{{"CLAVE", "3"}, {"NIVEL", ""}, {"CURSO", "2"}}},
+         {unidad("a", "3"), unidad("b", "3")},
+         {"2A/NIV/A", "2B/NIV/B"}},
+        {"unknown course",
+         {eso1},
+         {unidad("a", "9"), unidad("b", "9"), unidad("c", "")},
+         {"A/NIV/A", "B/NIV/B", "C/NIV/C"}},
+        {"level cut to five characters",
+         {{{"CLAVE", "4"}, {"NIVEL", "BACHI"}, {"CURSO", "2º"}}},
+         {unidad("a", "4")},
+         {"BACHI2A/BACHI/A"}},
+        {"records with one value are passed over",
+         {eso1},
+         {{{"X", "a"}}, unidad("b", "1")},
          {"ESO1A/ESO/A"}},
     };
     for (const Case& c : cases) {
@@ -75,9 +86,15 @@ TEST(TraspasaGrupos, RowsCarryTheUnitAndItsCourse) {
                    f.qtemp.path());
     const auto rows = f.rows("GRUPOST");
     ASSERT_EQ(rows.size(), 2U);
-    EXPECT_EQ(rows[0], (Row{{"ABREV", "ESO1A"}, {"TURNO", ""}, {"NIVEL", "ESO"}, {"CURSO", "1"},
-                            {"GRUPO", "A"}, {"CLAVE", "700000"}, {"CLAVECURSO", "6001"},
-                            {"DESCRIP", "Primero"}, {"MARCO", "0"}}));
+    EXPECT_EQ(rows[0], (Row{{"ABREV", "ESO1A"},
+                            {"TURNO", ""},
+                            {"NIVEL", "ESO"},
+                            {"CURSO", "1"},
+                            {"GRUPO", "A"},
+                            {"CLAVE", "700000"},
+                            {"CLAVECURSO", "6001"},
+                            {"DESCRIP", "Primero"},
+                            {"MARCO", "0"}}));
     EXPECT_EQ(rows[1].at("CLAVECURSO"), "");  // two values: the course key reads as empty
 }
 
@@ -131,17 +148,31 @@ std::vector<std::string> pairs(const std::vector<Row>& rows) {
 
 TEST(TraspasaAsignaciones, OneRowPerUnitOfTheSubjectsCourse) {
     const std::vector<Row> units = {
-        {{"ABREV", "ESO1A"}, {"CLAVECURSO", "6001"}, {"NIVEL", "ESO"}, {"CURSO", "1"}, {"GRUPO", "A"}},
-        {{"ABREV", "ESO2A"}, {"CLAVECURSO", "6002"}, {"NIVEL", "ESO"}, {"CURSO", "2"}, {"GRUPO", "A"}},
-        {{"ABREV", "ESO1B"}, {"CLAVECURSO", "6001"}, {"NIVEL", "ESO"}, {"CURSO", "1"}, {"GRUPO", "B"}},
-        {{"ABREV", "ESO1C"}, {"CLAVECURSO", "6001"}, {"NIVEL", "ESO"}, {"CURSO", "1"}, {"GRUPO", "C"}},
+        {{"ABREV", "ESO1A"},
+         {"CLAVECURSO", "6001"},
+         {"NIVEL", "ESO"},
+         {"CURSO", "1"},
+         {"GRUPO", "A"}},
+        {{"ABREV", "ESO2A"},
+         {"CLAVECURSO", "6002"},
+         {"NIVEL", "ESO"},
+         {"CURSO", "2"},
+         {"GRUPO", "A"}},
+        {{"ABREV", "ESO1B"},
+         {"CLAVECURSO", "6001"},
+         {"NIVEL", "ESO"},
+         {"CURSO", "1"},
+         {"GRUPO", "B"}},
+        {{"ABREV", "ESO1C"},
+         {"CLAVECURSO", "6001"},
+         {"NIVEL", "ESO"},
+         {"CURSO", "1"},
+         {"GRUPO", "C"}},
     };
     const std::string longName(85, 'n');
     const std::vector<Row> catalogue = {
-        {{"COD", "MUS"}, {"NOMBRE", "Música"}},
-        {{"COD", "GUA"}, {"NOMBRE", "Guardia"}},
-        {{"COD", "GU2"}, {"NOMBRE", "guardia"}},
-        {{"COD", "LARGO"}, {"NOMBRE", longName}},
+        {{"COD", "MUS"}, {"NOMBRE", "Música"}},  {{"COD", "GUA"}, {"NOMBRE", "Guardia"}},
+        {{"COD", "GU2"}, {"NOMBRE", "guardia"}}, {{"COD", "LARGO"}, {"NOMBRE", longName}},
         {{"COD", ""}, {"NOMBRE", "Sin código"}},
     };
     struct Case {
@@ -150,16 +181,19 @@ TEST(TraspasaAsignaciones, OneRowPerUnitOfTheSubjectsCourse) {
         std::vector<std::string> expected;
     };
     const Case cases[] = {
-        {"three units in GRUPOST order", {materia("6001", "Música", "45")},
+        {"three units in GRUPOST order",
+         {materia("6001", "Música", "45")},
          {"MUS@ESO1A", "MUS@ESO1B", "MUS@ESO1C"}},
         {"no unit of that course", {materia("6009", "Música", "45")}, {}},
         {"no name match", {materia("6002", "Dibujo", "45")}, {}},
         {"case of a-z ignored, first row wins", {materia("6002", "GUARDIA", "45")}, {"GUA@ESO2A"}},
         {"accented case is not ignored", {materia("6002", "MÚSICA", "45")}, {}},
-        {"matched by the first 80 characters", {materia("6002", longName + "zz", "45")},
+        {"matched by the first 80 characters",
+         {materia("6002", longName + "zz", "45")},
          {"LARGO@ESO2A"}},
         {"a matching row without code", {materia("6002", "Sin código", "45")}, {}},
-        {"an offer key longer than 10 matches no unit", {materia("60020000000", "Música", "4")},
+        {"an offer key longer than 10 matches no unit",
+         {materia("60020000000", "Música", "4")},
          {}},
     };
     for (const Case& c : cases) {
@@ -170,14 +204,27 @@ TEST(TraspasaAsignaciones, OneRowPerUnitOfTheSubjectsCourse) {
 TEST(TraspasaAsignaciones, RowsCarryTheDefaultWeeklyLoadAndSenecasKeys) {
     const auto rows = offersFor(
         {{{"COD", "LAT"}, {"NOMBRE", "Latín"}}},
-        {{{"ABREV", "BHC1A"}, {"CLAVECURSO", "6201"}, {"NIVEL", "BHC"}, {"CURSO", "1"},
+        {{{"ABREV", "BHC1A"},
+          {"CLAVECURSO", "6201"},
+          {"NIVEL", "BHC"},
+          {"CURSO", "1"},
           {"GRUPO", "A"}}},
         {{{"X_OFERTAMATRIG", "6201"}, {"X_MATERIAOMG", "400123"}, {"D_MATERIAC", "latín"}}});
     ASSERT_EQ(rows.size(), 1U);
-    EXPECT_EQ(rows[0], (Row{{"CASIG", "LAT"}, {"CPROF", ""}, {"CGRUP", "BHC1A"}, {"CAULA", ""},
-                            {"TURNO", ""}, {"NIVEL", "BHC"}, {"CURSO", "1"}, {"GRUPO", "A"},
-                            {"HORAS", "4"}, {"SESIONES", "1111"}, {"NCONEX", ""},
-                            {"CLAVE", "400123"}, {"CLAVECURSO", "6201"}, {"CTAREA", "1"}}));
+    EXPECT_EQ(rows[0], (Row{{"CASIG", "LAT"},
+                            {"CPROF", ""},
+                            {"CGRUP", "BHC1A"},
+                            {"CAULA", ""},
+                            {"TURNO", ""},
+                            {"NIVEL", "BHC"},
+                            {"CURSO", "1"},
+                            {"GRUPO", "A"},
+                            {"HORAS", "4"},
+                            {"SESIONES", "1111"},
+                            {"NCONEX", ""},
+                            {"CLAVE", "400123"},
+                            {"CLAVECURSO", "6201"},
+                            {"CTAREA", "1"}}));
 }
 
 }  // namespace

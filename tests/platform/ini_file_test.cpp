@@ -23,16 +23,14 @@ TEST(IniFile, ChangesOnlyTheOneKeyAndKeepsEveryOtherByte) {
          "Transformado=0\r\nMas=y\r\n",
          "; Tempario\r\n[General]\r\nRuta=C:\\TM15\r\n\r\n[Transformadores]\r\nOtro=x\r\n"
          "Transformado=1\r\nMas=y\r\n"},
-        {"names matched without case",
-         "[transformadores]\r\n  TRANSFORMADO = -1\r\n",
+        {"names matched without case", "[transformadores]\r\n  TRANSFORMADO = -1\r\n",
          "[transformadores]\r\nTransformado=1\r\n"},
         {"key added after the section's last entry",
          "[Transformadores]\r\nOtro=x\r\n\r\n[Otra]\r\nk=v\r\n",
          "[Transformadores]\r\nOtro=x\r\nTransformado=1\r\n\r\n[Otra]\r\nk=v\r\n"},
         {"section appended, last line without ending", "[General]\nRuta=x",
          "[General]\nRuta=x\n[Transformadores]\nTransformado=1\n"},
-        {"same key in another section untouched",
-         "[Otra]\r\nTransformado=9\r\n",
+        {"same key in another section untouched", "[Otra]\r\nTransformado=9\r\n",
          "[Otra]\r\nTransformado=9\r\n[Transformadores]\r\nTransformado=1\r\n"},
     };
     for (const Case& c : cases) {

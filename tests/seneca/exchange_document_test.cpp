@@ -16,8 +16,9 @@ TEST(ExchangeDocument, RecordsOfAGroupFollowDocumentOrderAcrossRepeatedGroups) {
             .group(kUnidades, {{{"a", "1"}, {"b", "x"}}, {{"a", "2"}}})
             .group(kCursosDelCentro, {{{"a", "otro"}}})
             .group(kUnidades, {{{"a", "3"}, {"b", "  y  "}, {"c", "extra"}}})
-            .raw("<grupo_datos seq=\"UNIDADES\"><grupo_datos><grupo_datos><dato>anidado</dato>"
-                 "</grupo_datos></grupo_datos></grupo_datos>")
+            .raw(
+                "<grupo_datos seq=\"UNIDADES\"><grupo_datos><grupo_datos><dato>anidado</dato>"
+                "</grupo_datos></grupo_datos></grupo_datos>")
             .document();
     const auto records = recordsOf(*document, kUnidades);
     ASSERT_EQ(records.size(), 4U);
@@ -26,8 +27,8 @@ TEST(ExchangeDocument, RecordsOfAGroupFollowDocumentOrderAcrossRepeatedGroups) {
     EXPECT_FALSE(records[1].hasEnoughValues());
     EXPECT_EQ(records[2].value(1), "y");
     EXPECT_EQ(records[2].raw(1), "  y  ");
-    EXPECT_EQ(records[2].value(7), "");          // a missing position reads as empty
-    EXPECT_EQ(records[3].size(), 0U);            // deeper records are not this group's
+    EXPECT_EQ(records[2].value(7), "");  // a missing position reads as empty
+    EXPECT_EQ(records[3].size(), 0U);    // deeper records are not this group's
     EXPECT_TRUE(recordsOf(*document, kMaterias).empty());
     EXPECT_EQ(topLevelGroups(*document).size(), 4U);
 }
@@ -48,17 +49,24 @@ TEST(MateriaFields, NameAndIdentifierAreToldApartByTheirMarkup) {
     const Case cases[] = {
         {"usual order",
          {{"X_OFERTAMATRIG", "6001"}, {"D_MATERIAC", " Música "}, {"X_MATERIAOMG", "45"}},
-         "M\xFAsica", "45"},
+         "M\xFAsica",
+         "45"},
         {"identifier first",
          {{"X_OFERTAMATRIG", "6001"}, {"X_MATERIAOMG", "45"}, {"D_MATERIAC", "Música"}},
-         "M\xFAsica", "45"},
+         "M\xFAsica",
+         "45"},
         {"both identifiers: position 1 stands",
-         {{"X_OFERTAMATRIG", "6001"}, {"OTRO", "11"}, {"X_MATERIAOMG", "45"}}, "", "11"},
+         {{"X_OFERTAMATRIG", "6001"}, {"OTRO", "11"}, {"X_MATERIAOMG", "45"}},
+         "",
+         "11"},
         {"both names: position 1 stands",
          {{"X_OFERTAMATRIG", "6001"}, {"D_MATERIAC", "Música"}, {"OTRO", "Arte"}},
-         "M\xFAsica", ""},
+         "M\xFAsica",
+         ""},
         {"two values only",
-         {{"X_OFERTAMATRIG", "6001"}, {"D_MATERIAC", "Música"}}, "M\xFAsica", ""},
+         {{"X_OFERTAMATRIG", "6001"}, {"D_MATERIAC", "Música"}},
+         "M\xFAsica",
+         ""},
     };
     for (const Case& c : cases) {
         const auto document = SenecaBuilder().group(kMaterias, {c.record}).document();

@@ -13,7 +13,7 @@ namespace quimbo::test {
 // A course dialog whose showings are scripted: each answer runs in turn and says how the
 // showing ended; the `reintento` flag of every showing is recorded.
 class ScriptedCourseDialog : public exporta::CourseDialog {
-public:
+  public:
     using Answer = std::function<exporta::CourseDialogResult()>;
     void then(Answer answer) { answers_.push_back(std::move(answer)); }
     exporta::CourseDialogResult show(bool reintento) override {
@@ -27,13 +27,13 @@ public:
     }
     std::vector<bool> showings;
 
-private:
+  private:
     std::deque<Answer> answers_;
 };
 
 // A time-frame dialog returning scripted choices in turn.
 class ScriptedFrameDialog : public exporta::FrameDialog {
-public:
+  public:
     explicit ScriptedFrameDialog(std::vector<exporta::FrameChoice> choices = {})
         : choices_(choices.begin(), choices.end()) {}
     exporta::FrameChoice choose() override {
@@ -47,7 +47,7 @@ public:
     }
     int showings = 0;
 
-private:
+  private:
     std::deque<exporta::FrameChoice> choices_;
 };
 

@@ -12,7 +12,7 @@ namespace quimbo::test {
 
 // A seam that answers the file dialog from a script and records everything the run shows.
 class ScriptedSeam : public app::Seam {
-public:
+  public:
     std::deque<std::optional<std::string>> files;  // nullopt: the user cancels
     std::vector<std::string> messages;
     std::vector<bool> cursor;  // every change of the wait cursor

@@ -15,7 +15,7 @@ using Registro = std::vector<Dato>;
 
 // Builds small Séneca exchange documents for tests. Groups are written in the order added.
 class SenecaBuilder {
-public:
+  public:
     SenecaBuilder();
     // A top-level group holding its own values (the school year, for instance).
     SenecaBuilder& valueGroup(const std::string& seq, const Registro& values);
@@ -24,11 +24,12 @@ public:
     // Raw markup placed inside BLOQUE_DATOS as it stands.
     SenecaBuilder& raw(const std::string& markup);
 
-    std::string xml(const std::string& declaration = "<?xml version=\"1.0\" "
-                                                     "encoding=\"UTF-8\"?>") const;
+    std::string xml(const std::string& declaration =
+                        "<?xml version=\"1.0\" "
+                        "encoding=\"UTF-8\"?>") const;
     std::unique_ptr<access::XmlDocument> document() const;
 
-private:
+  private:
     std::string body_;
 };
 

@@ -45,7 +45,7 @@ TEST(ClipperCut, LeftAndRightClampTheirCount) {
         std::string right;
     };
     const Case cases[] = {
-        {"abc", 0, "", ""},   {"abc", -1, "", ""},   {"abc", 5, "abc", "abc"},
+        {"abc", 0, "", ""},     {"abc", -1, "", ""},      {"abc", 5, "abc", "abc"},
         {"abc", 2, "ab", "bc"}, {"abc", 9, "abc", "abc"}, {"", 3, "", ""},
     };
     for (const Case& c : cases) {

@@ -19,10 +19,10 @@ TEST(Codepage, MapsTheCharactersSpanishTextNeeds) {
 }
 
 TEST(Codepage, UnmappableAndMalformedBecomeQuestionMarks) {
-    EXPECT_EQ(utf8ToCp1252("a\u4E2Db"), "a?b");       // a character outside the code page
-    EXPECT_EQ(utf8ToCp1252("a\U0001F600b"), "a?b");   // outside the basic plane
-    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");           // truncated sequence
-    EXPECT_EQ(utf8ToCp1252("\xFFz"), "?z");           // invalid lead byte
+    EXPECT_EQ(utf8ToCp1252("a\u4E2Db"), "a?b");      // a character outside the code page
+    EXPECT_EQ(utf8ToCp1252("a\U0001F600b"), "a?b");  // outside the basic plane
+    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");          // truncated sequence
+    EXPECT_EQ(utf8ToCp1252("\xFFz"), "?z");          // invalid lead byte
 }
 
 }  // namespace

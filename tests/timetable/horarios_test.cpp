@@ -19,7 +19,8 @@ std::vector<std::string> writeFor(const test::SmallSchool& school) {
         asigt(qtemp.path(), "ASIGT"), asignomt(qtemp.path(), "ASIGNOMT"),
         diashorast(qtemp.path(), "DIASHORAST"), grupost(qtemp.path(), "GRUPOST"),
         asignomt2(qtemp.path(), "ASIGNOMT2");
-    for (access::Table* t : {&soluc, &proft, &asigt, &asignomt, &diashorast, &grupost, &asignomt2}) {
+    for (access::Table* t :
+         {&soluc, &proft, &asigt, &asignomt, &diashorast, &grupost, &asignomt2}) {
         t->open(access::OpenMode::Exclusive);
     }
     TablasHorario tablas{soluc, proft, asigt, asignomt, diashorast, grupost, asignomt2};
@@ -73,9 +74,10 @@ TEST(EscribeHorariosRegulares, ATeacherWithOnlyUnplacedRowsGetsAnEmptyGroup) {
     school.proft.resize(1);
     school.soluc = {{{"PROF", "JGP"}, {"DIA", "0"}, {"HORA", "3"}},
                     {{"PROF", "JGP"}, {"DIA", ""}, {"HORA", ""}}};
-    EXPECT_EQ(writeFor(school),
-              std::vector<std::string>{
-                  "<grupo_datos seq=\"HORARIO_REGULAR_PROFESOR_1\" registros=\"0\">100;01/09/2010;"});
+    EXPECT_EQ(
+        writeFor(school),
+        std::vector<std::string>{
+            "<grupo_datos seq=\"HORARIO_REGULAR_PROFESOR_1\" registros=\"0\">100;01/09/2010;"});
 }
 
 TEST(EscribeHorariosRegulares, ATimeThatIsNotHHMMStopsTheRun) {
