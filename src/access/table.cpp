@@ -289,6 +289,25 @@ void Table::next() {
     }
 }
 
+bool Table::moveTo(int index) {
+    first();
+    for (int i = 0; i < index && !eof(); ++i) {
+        next();
+    }
+    return index >= 0 && !eof();
+}
+
+int Table::position() const {
+    if (!current_) {
+        return -1;
+    }
+    int index = 0;
+    for (std::size_t row = 0; row < *current_; ++row) {
+        index += visible(row) ? 1 : 0;
+    }
+    return index;
+}
+
 void Table::append() {
     requireOpen();
     checkBrowseMode();

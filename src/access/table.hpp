@@ -38,6 +38,10 @@ class Table {
 
     void first();
     void next();
+    // Makes the index-th visible row current (0-based); false past the last one.
+    bool moveTo(int index);
+    // The 0-based position of the current row among the visible rows; -1 without one.
+    int position() const;
     bool eof() const { return eof_; }
 
     void append();
