@@ -2,7 +2,7 @@
 # Installs the Debian packages that the build and the tests need, only those that are missing.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libxml2-dev libxml2-utils libgtest-dev
-          qt6-base-dev python3 python3-dbfread python3-dbf libchm-dev fp-utils clang)
+          qt6-base-dev python3 python3-dbfread python3-dbf libchm-dev fp-utils clang libclang-rt-14-dev xvfb xauth)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -605,6 +605,7 @@ int Table::recordCount() const {
 void deleteTableFiles(const fs::path& directory, const std::string& baseName) {
     for (const char* extension : {".DBF", ".MDX"}) {
         if (auto existing = platform::findFileIgnoringCase(directory, baseName + extension)) {
+            platform::requireNotHeldElsewhere(*existing);
             std::error_code ignored;
             fs::remove(*existing, ignored);
         }

@@ -80,17 +80,17 @@ access::XmlNode buildEnvelope(access::XmlDocument& document, const std::string& 
     document.removeChild(root);
 
     access::XmlNode servicio = document.createElement("SERVICIO");
+    document.appendChild(servicio);
     servicio.setAttribute("modulo", "HORARIOS");
     servicio.setAttribute("tipo", "I");
     servicio.setAttribute("autor", "TEMPARIO");
     servicio.setAttribute("fecha", platform::regionalDateTimeNow());
-    document.appendChild(servicio);
 
     access::XmlNode bloque = document.createElement("BLOQUE_DATOS");
     servicio.appendChild(bloque);
     access::XmlNode anno = horario::grupoDatos(document, "ANNO_ACADEMICO");
-    horario::appendDato(document, anno, "C_ANNO", year);
     bloque.appendChild(anno);
+    horario::appendDato(document, anno, "C_ANNO", year);
 
     access::XmlNode regulares = document.createElement("grupo_datos");
     bloque.appendChild(regulares);

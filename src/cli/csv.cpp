@@ -47,10 +47,9 @@ std::vector<std::vector<std::string>> parseCsv(const std::string& input) {
             fields.push_back(field);
             field.clear();
             lineHasContent = true;
+        } else if (c == '\r' && (i + 1 == text.size() || text[i + 1] == '\n')) {
+            continue;  // the carriage return of a CRLF line ending
         } else if (c == '\n') {
-            if (!field.empty() && field.back() == '\r') {
-                field.pop_back();
-            }
             endLine();
             ++lineNumber;
         } else {
@@ -60,15 +59,13 @@ std::vector<std::vector<std::string>> parseCsv(const std::string& input) {
     if (quoted) {
         throw Error("Hay unas comillas sin cerrar en la línea " + std::to_string(quoteLine) + ".");
     }
-    if (!field.empty() && field.back() == '\r') {
-        field.pop_back();
-    }
     endLine();
     return lines;
 }
 
 std::string csvField(const std::string& value) {
-    if (value.find_first_of(";\"\r\n") == std::string::npos) {
+    // A leading byte-order mark would be taken for the file's own and dropped, so it is quoted.
+    if (value.find_first_of(";\"\r\n") == std::string::npos && !value.starts_with("\xEF\xBB\xBF")) {
         return value;
     }
     std::string quoted = "\"";

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "common/error.hpp"
+#include "platform/locked_file.hpp"
 #include "platform/paths.hpp"
 
 namespace quimbo::platform {
@@ -50,7 +51,7 @@ void writeFileAtomically(const fs::path& target, const std::string& bytes) {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.close();
-        if (!out) {
+        if (!out || writeFaultInjected(target, 0)) {
             throw cannotWrite(target);
         }
     });

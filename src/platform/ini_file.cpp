@@ -25,7 +25,13 @@ std::vector<Line> splitLines(const std::string& content) {
     while (start < content.size()) {
         const std::size_t newline = content.find('\n', start);
         if (newline == std::string::npos) {
-            lines.push_back({content.substr(start), ""});
+            // A last line without line feed: a carriage return at its end is its ending.
+            std::string text = content.substr(start);
+            const bool carriageReturn = !text.empty() && text.back() == '\r';
+            if (carriageReturn) {
+                text.pop_back();
+            }
+            lines.push_back({text, carriageReturn ? "\r" : ""});
             break;
         }
         std::size_t textEnd = newline;
@@ -39,12 +45,13 @@ std::vector<Line> splitLines(const std::string& content) {
     return lines;
 }
 
+// Blanks, tabs and stray carriage returns around names do not count.
 std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
+    const auto first = text.find_first_not_of(" \t\r");
     if (first == std::string::npos) {
         return {};
     }
-    const auto last = text.find_last_not_of(" \t");
+    const auto last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
 }
 
@@ -112,8 +119,9 @@ std::string withIniValue(const std::string& content, const std::string& section,
         }
     }
 
+    // A line that gets a line after it needs a full line ending.
     auto ensureEnding = [&](std::size_t index) {
-        if (lines[index].ending.empty()) {
+        if (lines[index].ending != "\n" && lines[index].ending != "\r\n") {
             lines[index].ending = newline;
         }
     };

@@ -111,6 +111,19 @@ void LockedFile::flush() {
     }
 }
 
+void requireNotHeldElsewhere(const std::filesystem::path& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return;
+    }
+    const bool held = ::flock(descriptor, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(descriptor);
+    if (held) {
+        throw Error("La tabla " + pathToUtf8(path) +
+                    " está en uso por otro programa. Ciérrelo y vuelva a intentarlo.");
+    }
+}
+
 void createFileWithContent(const std::filesystem::path& path, const std::string& bytes) {
     const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (descriptor < 0) {

@@ -31,10 +31,17 @@ class LockedFile {
     bool writable_ = false;
 };
 
+// Throws quimbo::Error when another program holds `path` under a lock, as a table open in
+// Tempario is; a missing file is not held. Used before a table file is deleted and re-created,
+// so that a table in use is reported instead of being replaced behind the other program's back.
+void requireNotHeldElsewhere(const std::filesystem::path& path);
+
 // Creates (or truncates) a file with the given content; throws quimbo::Error naming the file.
 void createFileWithContent(const std::filesystem::path& path, const std::string& bytes);
 
-// Test hook: when set, a write whose path and offset it accepts fails as a full disk would.
+// Test hook: when set, a write whose path and offset it accepts fails as a full disk would. It
+// covers every file the program writes: table rows and headers, new tables, and the files
+// replaced atomically (the HORARIOS document, Tempario.ini), whose offset is 0.
 using WriteFault = std::function<bool(const std::filesystem::path&, std::uint64_t offset)>;
 void setWriteFaultForTesting(WriteFault fault);
 bool writeFaultInjected(const std::filesystem::path& path, std::uint64_t offset);

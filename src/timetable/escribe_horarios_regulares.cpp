@@ -112,12 +112,12 @@ void EscribeHorariosRegulares(access::XmlDocument& document, access::XmlNode hor
         const std::string tomaPosesion = tablas.proft.asText("F_TOMAPOS");
         access::XmlNode group =
             grupoDatos(document, "HORARIO_REGULAR_PROFESOR_" + std::to_string(teacher++));
+        horariosRegulares.appendChild(group);  // owned by the document from here on
 
         tablas.soluc.setFiltered(false);
         tablas.soluc.setFilter(access::filterExpression("PROF", tablas.proft.asText("ABREV")));
         tablas.soluc.setFiltered(true);
         group.setAttribute("registros", std::to_string(countPlaced(tablas.soluc)));
-        horariosRegulares.appendChild(group);
         appendDato(document, group, "X_EMPLEADO", empleado);
         appendDato(document, group, "F_TOMAPOS", tomaPosesion);
 

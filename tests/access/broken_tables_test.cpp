@@ -54,6 +54,14 @@ TEST(BrokenTables, EachGivesAClearErrorNamingTheTable) {
         {"field of width 0", [](std::string& b) { b[32 + 16] = 0; }, "anchura 0"},
         {"field without a name", [](std::string& b) { b[32] = 0; }, "no tiene nombre"},
         {"missing terminator", [](std::string& b) { b[96] = 'X'; }, "final de la lista"},
+        {"record length 0", [](std::string& b) { setLe16(b, 10, 0); }, "longitud de registro"},
+        {"second field of width 0", [](std::string& b) { b[64 + 16] = 0; }, "anchura 0"},
+        {"header length short of the terminator", [](std::string& b) { setLe16(b, 8, 64); },
+         "final de la lista"},
+        {"header length inside a descriptor", [](std::string& b) { setLe16(b, 8, 80); },
+         "final de la lista"},
+        {"rows announced past 32 GiB of records", [](std::string& b) { setLe32(b, 4, 0x7FFFFFFF); },
+         "incompleto"},
         {"no field at all",
          [](std::string& b) {
              b[32] = 0x0D;
@@ -78,6 +86,57 @@ TEST(BrokenTables, EachGivesAClearErrorNamingTheTable) {
         }
         EXPECT_FALSE(table.isOpen()) << c.what;
     }
+}
+
+TEST(OddTables, ReadAsTheyStand) {
+    struct OddCase {
+        const char* what;
+        std::function<void(std::string&)> change;
+        std::function<void(Table&)> check;
+    };
+    const OddCase cases[] = {
+        {"unknown version byte", [](std::string& b) { b[0] = '\x7F'; },
+         [](Table& t) { EXPECT_EQ(t.asText("A"), "uno"); }},
+        {"no end-of-file marker", [](std::string& b) { b.pop_back(); },
+         [](Table& t) { EXPECT_EQ(t.recordCount(), 2); }},
+        {"bytes after the last row", [](std::string& b) { b += "basura"; },
+         [](Table& t) { EXPECT_EQ(t.recordCount(), 2); }},
+        {"a deletion flag that is neither blank nor *", [](std::string& b) { b[97] = 'x'; },
+         [](Table& t) { EXPECT_EQ(t.recordCount(), 2); }},
+        {"a deleted row", [](std::string& b) { b[97] = '*'; },
+         [](Table& t) { EXPECT_EQ(t.asText("A"), "dos"); }},
+        {"a field name filling its 11 bytes",
+         [](std::string& b) { b.replace(32, 11, "NOMBRELARGO"); },
+         [](Table& t) { EXPECT_EQ(t.fields().front().name, "NOMBRELARGO"); }},
+    };
+    test::TempDir dir;
+    const std::string sound = soundTable(dir);
+    for (const OddCase& c : cases) {
+        std::string bytes = sound;
+        c.change(bytes);
+        test::writeFile(dir / "RARA.DBF", bytes);
+        Table table(dir.path(), "RARA");
+        ASSERT_NO_THROW(table.open()) << c.what;
+        c.check(table);
+    }
+}
+
+TEST(OddTables, WideTextAndOddLogicalsReadSafely) {
+    test::TempDir dir;
+    test::writeTable(dir.path(), "ANCHA", {textField("T", 254), logicalField("L")},
+                     {{{"T", std::string(254, 'a')}, {"L", "T"}}});
+    std::string bytes = test::readFile(dir / "ANCHA.DBF");
+    bytes[32 + 16] = '\xFF';  // width 255, one more than dBase allows
+    bytes[10] = static_cast<char>(1 + 255 + 1);
+    bytes[11] = 1;  // record length 257
+    bytes.insert(bytes.size() - 2, " ");
+    bytes[bytes.size() - 2] = '?';  // a logical holding "?"
+    test::writeFile(dir / "ANCHA.DBF", bytes);
+    Table table(dir.path(), "ANCHA");
+    table.open();
+    EXPECT_EQ(table.asText("T").size(), 254U);
+    EXPECT_EQ(table.asText("L"), "");
+    EXPECT_FALSE(table.asBoolean("L"));
 }
 
 TEST(BrokenTables, ValuesThatDoNotFitTheirTypeReadSafely) {

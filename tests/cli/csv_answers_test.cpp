@@ -17,6 +17,10 @@ TEST(Csv, ReadsQuotedFieldsAndIgnoresBomAndCarriageReturns) {
     EXPECT_EQ(rows[1], (std::vector<std::string>{"x;\"y\"", "z"}));
     EXPECT_EQ(rows[2], (std::vector<std::string>{"", ""}));
     EXPECT_EQ(parseCsv(csvField("a;\"b\"")).front().front(), "a;\"b\"");
+    // Found by fuzzing: what csvField writes always reads back as the same field.
+    for (const std::string field : {"x\r", "\xEF\xBB\xBF$T", "a\r\nb"}) {
+        EXPECT_EQ(parseCsv(csvField(field)), std::vector<std::vector<std::string>>{{field}});
+    }
 }
 
 TEST(NivelesAnswers, ColumnsInAnyOrderValuesTrimmedAndConverted) {

@@ -30,6 +30,11 @@ TEST(IniFile, ChangesOnlyTheOneKeyAndKeepsEveryOtherByte) {
          "[Transformadores]\r\nOtro=x\r\nTransformado=1\r\n\r\n[Otra]\r\nk=v\r\n"},
         {"section appended, last line without ending", "[General]\nRuta=x",
          "[General]\nRuta=x\n[Transformadores]\nTransformado=1\n"},
+        {"a last line ending in a lone carriage return is a section of its own",
+         "[Transformadores]\r\nOtro=x\n[Otra]\r",
+         "[Transformadores]\r\nOtro=x\nTransformado=1\r\n[Otra]\r"},
+        {"stray carriage returns around a section name (found by fuzzing)",
+         "; x\n[Transformadores]\r\r", "; x\n[Transformadores]\r\nTransformado=1\n"},
         {"same key in another section untouched", "[Otra]\r\nTransformado=9\r\n",
          "[Otra]\r\nTransformado=9\r\n[Transformadores]\r\nTransformado=1\r\n"},
     };
