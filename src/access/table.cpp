@@ -20,6 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kNotEditing = "La fuente de datos no está en modo de edición o inserción";
+constexpr std::size_t kAppendChunk = 256 * 1024;
 
 std::string upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -180,6 +181,7 @@ void Table::open(OpenMode mode) {
     const std::string bytes = file->readAll();
     layout_ = parseLayout(bytes, platform::pathToUtf8(file->path()));
     rowCount_ = layout_.recordCount;
+    flushedRows_ = rowCount_;
     records_ = bytes.substr(layout_.headerLength,
                             static_cast<std::size_t>(rowCount_) * layout_.recordLength);
     file_ = std::move(file);
@@ -194,6 +196,14 @@ void Table::close() {
     }
     state_ = State::Browse;
     modified_ = false;
+    try {
+        flushAppendedRows();
+        writeHeaderCount();
+    } catch (...) {
+        file_.reset();  // release the lock even when the disk refuses the header
+        records_.clear();
+        throw;
+    }
     auto file = std::move(file_);
     current_.reset();
     eof_ = true;
@@ -209,6 +219,12 @@ void Table::requireOpen() const {
 
 const DbfField& Table::field(const std::string& name) const {
     requireOpen();
+    // Names are almost always given as stored; only then is the upper-cased form needed.
+    for (const DbfField& candidate : layout_.fields) {
+        if (!candidate.hidden && candidate.name == name) {
+            return candidate;
+        }
+    }
     const std::string wanted = upper(name);
     for (const DbfField& candidate : layout_.fields) {
         if (!candidate.hidden && candidate.name == wanted) {
@@ -336,18 +352,37 @@ void Table::cancel() {
     pending_.clear();
 }
 
+// Appended rows are written in chunks; a changed row that is already on disk is written at once.
 void Table::writeRow(std::size_t row) {
+    if (row >= flushedRows_) {
+        if ((rowCount_ - flushedRows_) * layout_.recordLength >= kAppendChunk) {
+            flushAppendedRows();
+        }
+        return;
+    }
     const std::uint64_t offset =
         layout_.headerLength + static_cast<std::uint64_t>(row) * layout_.recordLength;
-    std::string bytes = records_.substr(row * layout_.recordLength, layout_.recordLength);
-    const bool appended = row + 1 == rowCount_;
-    if (appended) {
-        bytes += kEndOfFile;
+    file_->writeAt(offset, records_.substr(row * layout_.recordLength, layout_.recordLength));
+}
+
+void Table::flushAppendedRows() {
+    if (flushedRows_ >= rowCount_) {
+        return;
     }
-    file_->writeAt(offset, bytes);
-    if (appended) {
+    const std::uint64_t offset =
+        layout_.headerLength + static_cast<std::uint64_t>(flushedRows_) * layout_.recordLength;
+    file_->writeAt(offset, records_.substr(flushedRows_ * layout_.recordLength) + kEndOfFile);
+    flushedRows_ = rowCount_;
+    // The header's row count follows when the table is closed: until then a reader sees the
+    // rows counted before, never a count beyond the rows stored.
+    headerOutdated_ = true;
+}
+
+void Table::writeHeaderCount() {
+    if (headerOutdated_) {
         file_->writeAt(
             1, headerDateAndCount(std::time(nullptr), static_cast<std::uint32_t>(rowCount_)));
+        headerOutdated_ = false;
     }
 }
 

@@ -87,6 +87,8 @@ class Table {
     std::optional<std::size_t> firstVisibleFrom(std::size_t row) const;
     bool matches(std::size_t row, const DbfField& field, const std::string& value) const;
     void writeRow(std::size_t row);
+    void flushAppendedRows();
+    void writeHeaderCount();
 
     std::filesystem::path directory_;
     std::string fileName_;
@@ -94,10 +96,12 @@ class Table {
     DbfLayout layout_;
     std::string records_;  // the record area: recordCount × recordLength bytes
     std::size_t rowCount_ = 0;
+    std::size_t flushedRows_ = 0;  // rows already written to the file
     std::optional<std::size_t> current_;
     bool eof_ = true;
     State state_ = State::Browse;
     bool modified_ = false;
+    bool headerOutdated_ = false;
     std::string pending_;
     std::optional<TableFilter> filter_;
     bool filtered_ = false;

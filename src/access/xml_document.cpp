@@ -294,6 +294,7 @@ std::string XmlDocument::declaredEncoding() const {
 std::string XmlDocument::serialise() const {
     const std::string encoding = declaredEncoding();
     xmlBufferPtr buffer = xmlBufferCreate();
+    xmlBufferSetAllocationScheme(buffer, XML_BUFFER_ALLOC_DOUBLEIT);
     const int options = hadDeclaration_ ? 0 : XML_SAVE_NO_DECL;
     xmlSaveCtxtPtr save =
         xmlSaveToBuffer(buffer, encoding.empty() ? "UTF-8" : encoding.c_str(), options);
@@ -313,7 +314,19 @@ std::string XmlDocument::serialise() const {
 }
 
 void XmlDocument::save(const std::filesystem::path& path) const {
-    platform::writeFileAtomically(path, serialise());
+    const std::string encoding = declaredEncoding();
+    platform::replaceFileAtomically(path, [&](const std::filesystem::path& temporary) {
+        platform::writeThroughDescriptor(path, temporary, [&](int descriptor) {
+            xmlSaveCtxtPtr save =
+                xmlSaveToFd(descriptor, encoding.empty() ? "UTF-8" : encoding.c_str(),
+                            hadDeclaration_ ? 0 : XML_SAVE_NO_DECL);
+            if (!save) {
+                return false;
+            }
+            const long written = xmlSaveDoc(save, doc_);
+            return xmlSaveClose(save) >= 0 && written >= 0;
+        });
+    });
 }
 
 }  // namespace quimbo::access

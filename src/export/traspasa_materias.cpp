@@ -1,6 +1,8 @@
 #include "export/traspasa_materias.hpp"
 
+#include <optional>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "access/table.hpp"
 #include "common/error.hpp"
@@ -41,7 +43,50 @@ std::unordered_map<std::string, ReferenceCodes> loadReferenceTable(
     return byName;
 }
 
-void appendCorrespondence(access::Table& asignomt2, const std::string& cod,
+// The catalogue rule's two searches: ASIGNOMT2 by (MATERIA, OFERTAMATRI) and ASIGNOMT by
+// (CODLARGO, NOMBRE), each answering with the first matching row.
+class CatalogueSearch {
+  public:
+    CatalogueSearch(access::Table& asignomt, access::Table& asignomt2, LookupStrategy strategy)
+        : asignomt_(asignomt), asignomt2_(asignomt2), strategy_(strategy) {}
+
+    bool hasOffer(const std::string& materia, const std::string& oferta) {
+        if (strategy_ == LookupStrategy::Scanning) {
+            return asignomt2_.locate("MATERIA;OFERTAMATRI", {materia, oferta});
+        }
+        return offers_.contains(key(RTrim(materia), RTrim(oferta)));
+    }
+    std::optional<std::string> codeOf(const std::string& codLargo, const std::string& nombre) {
+        if (strategy_ == LookupStrategy::Scanning) {
+            if (!asignomt_.locate("CODLARGO;NOMBRE", {codLargo, nombre})) {
+                return std::nullopt;
+            }
+            return asignomt_.asText("COD");
+        }
+        const auto found = subjects_.find(key(RTrim(codLargo), RTrim(nombre)));
+        return found == subjects_.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    // Rows as stored: cut to the field's width, trailing blanks insignificant.
+    void addedSubject(const std::string& cod, const std::string& codLargo,
+                      const std::string& nombre) {
+        subjects_.try_emplace(key(RTrim(Left(codLargo, 10)), RTrim(Left(nombre, 80))),
+                              RTrim(Left(cod, 10)));
+    }
+    void addedOffer(const std::string& materia, const std::string& oferta) {
+        offers_.insert(key(RTrim(Left(materia, 20)), RTrim(Left(oferta, 20))));
+    }
+
+  private:
+    static std::string key(const std::string& a, const std::string& b) { return a + '\x1F' + b; }
+
+    access::Table& asignomt_;
+    access::Table& asignomt2_;
+    LookupStrategy strategy_;
+    std::unordered_set<std::string> offers_;
+    std::unordered_map<std::string, std::string> subjects_;
+};
+
+void appendCorrespondence(access::Table& asignomt2, CatalogueSearch& search, const std::string& cod,
                           const std::string& codLargo, const seneca::MateriaFields& materia) {
     asignomt2.append();
     asignomt2.setText("COD", cod);
@@ -51,6 +96,7 @@ void appendCorrespondence(access::Table& asignomt2, const std::string& cod,
     asignomt2.setText("OFERTAMATRI", materia.oferta);
     asignomt2.setBoolean("ESTAREA", false);
     asignomt2.post();
+    search.addedOffer(materia.identificador, materia.oferta);
 }
 
 bool isKnown(const RegistroMaterias& registro, const std::string& name,
@@ -61,19 +107,19 @@ bool isKnown(const RegistroMaterias& registro, const std::string& name,
 }
 
 // A further offer of a subject already in the catalogue: at most one correspondence row.
-void addKnownOffer(access::Table& asignomt, access::Table& asignomt2,
+void addKnownOffer(access::Table& asignomt2, CatalogueSearch& search,
                    const seneca::MateriaFields& materia, const std::string& codLargo) {
-    if (asignomt2.locate("MATERIA;OFERTAMATRI", {materia.identificador, materia.oferta})) {
+    if (search.hasOffer(materia.identificador, materia.oferta)) {
         return;
     }
-    if (!asignomt.locate("CODLARGO;NOMBRE", {Left(codLargo, 10), Left(materia.nombre, 80)})) {
-        return;
+    if (const auto cod = search.codeOf(Left(codLargo, 10), Left(materia.nombre, 80))) {
+        appendCorrespondence(asignomt2, search, *cod, codLargo, materia);
     }
-    appendCorrespondence(asignomt2, asignomt.asText("COD"), codLargo, materia);
 }
 
-void addNewSubject(access::Table& asignomt, access::Table& asignomt2, RegistroMaterias& registro,
-                   const seneca::MateriaFields& materia, const SubjectCodes& codes) {
+void addNewSubject(access::Table& asignomt, access::Table& asignomt2, CatalogueSearch& search,
+                   RegistroMaterias& registro, const seneca::MateriaFields& materia,
+                   const SubjectCodes& codes) {
     registro.nombresMaterias.insert(MayusculasAZ(materia.nombre));
     registro.codigosLargos.insert(codes.codLargo);
     registro.largosNombres.insert(codes.codLargo + materia.nombre);
@@ -86,13 +132,15 @@ void addNewSubject(access::Table& asignomt, access::Table& asignomt2, RegistroMa
     asignomt.setText("NOMBRE", materia.nombre);
     asignomt.setBoolean("ESTAREA", false);
     asignomt.post();
-    appendCorrespondence(asignomt2, cod, codes.codLargo, materia);
+    search.addedSubject(cod, codes.codLargo, materia.nombre);
+    appendCorrespondence(asignomt2, search, cod, codes.codLargo, materia);
 }
 
 }  // namespace
 
 void TraspasaMaterias(const access::XmlDocument& document, const std::filesystem::path& qtemp,
-                      const std::filesystem::path& programDirectory, RegistroMaterias& registro) {
+                      const std::filesystem::path& programDirectory, RegistroMaterias& registro,
+                      LookupStrategy strategy) {
     access::recreateTable(qtemp, tables::kAsignaturas, tables::asignaturasFields());
     access::recreateTable(qtemp, tables::kAsignaturas2, tables::asignaturas2Fields());
     const auto reference = loadReferenceTable(programDirectory);
@@ -101,6 +149,7 @@ void TraspasaMaterias(const access::XmlDocument& document, const std::filesystem
     access::Table asignomt2(qtemp, tables::kAsignaturas2);
     asignomt.open();
     asignomt2.open();
+    CatalogueSearch search(asignomt, asignomt2, strategy);
     for (const seneca::Record& record : seneca::recordsOf(document, seneca::kMaterias)) {
         if (!record.hasEnoughValues()) {
             continue;
@@ -115,9 +164,9 @@ void TraspasaMaterias(const access::XmlDocument& document, const std::filesystem
             continue;  // no name and no reference code: nothing to build a subject from
         }
         if (isKnown(registro, materia.nombre, codes.codLargo)) {
-            addKnownOffer(asignomt, asignomt2, materia, codes.codLargo);
+            addKnownOffer(asignomt2, search, materia, codes.codLargo);
         } else {
-            addNewSubject(asignomt, asignomt2, registro, materia, codes);
+            addNewSubject(asignomt, asignomt2, search, registro, materia, codes);
         }
     }
     asignomt.close();

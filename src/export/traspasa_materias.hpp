@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "access/xml_document.hpp"
+#include "common/lookup_strategy.hpp"
 #include "export/registro_materias.hpp"
 
 namespace quimbo::exporta {
@@ -11,6 +12,7 @@ namespace quimbo::exporta {
 // subject's code for each course offer) from MATERIAS, with the codes of SENEMATERIAS.DBF in
 // `programDirectory` where it knows the subject.
 void TraspasaMaterias(const access::XmlDocument& document, const std::filesystem::path& qtemp,
-                      const std::filesystem::path& programDirectory, RegistroMaterias& registro);
+                      const std::filesystem::path& programDirectory, RegistroMaterias& registro,
+                      LookupStrategy strategy = LookupStrategy::Indexed);
 
 }  // namespace quimbo::exporta

@@ -1,7 +1,10 @@
 #include "platform/atomic_file.hpp"
 
-#include <cstdio>
+#include <cerrno>
 #include <fstream>
+
+#include <fcntl.h>
+#include <unistd.h>
 #include <random>
 #include <system_error>
 
@@ -46,14 +49,37 @@ void replaceFileAtomically(const fs::path& target,
     }
 }
 
+void writeThroughDescriptor(const fs::path& target, const fs::path& temporary,
+                            const std::function<bool(int descriptor)>& write) {
+    const int descriptor =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (descriptor < 0) {
+        throw cannotWrite(target);
+    }
+    bool ok = write(descriptor) && !writeFaultInjected(target, 0);
+    ok = ::fsync(descriptor) == 0 && ok;
+    ok = ::close(descriptor) == 0 && ok;
+    if (!ok) {
+        throw cannotWrite(target);
+    }
+}
+
 void writeFileAtomically(const fs::path& target, const std::string& bytes) {
     replaceFileAtomically(target, [&](const fs::path& temporary) {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out || writeFaultInjected(target, 0)) {
-            throw cannotWrite(target);
-        }
+        writeThroughDescriptor(target, temporary, [&](int descriptor) {
+            std::size_t done = 0;
+            while (done < bytes.size()) {
+                const ssize_t put = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+                if (put < 0 && errno == EINTR) {
+                    continue;
+                }
+                if (put <= 0) {
+                    return false;
+                }
+                done += static_cast<std::size_t>(put);
+            }
+            return true;
+        });
     });
 }
 

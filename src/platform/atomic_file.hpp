@@ -12,6 +12,12 @@ namespace quimbo::platform {
 void replaceFileAtomically(const std::filesystem::path& target,
                            const std::function<void(const std::filesystem::path&)>& writeTemporary);
 
+// Creates `temporary` and hands its descriptor to `write`, which returns false when it failed;
+// the file is then synced and closed. Throws quimbo::Error naming `target` on any failure.
+void writeThroughDescriptor(const std::filesystem::path& target,
+                            const std::filesystem::path& temporary,
+                            const std::function<bool(int descriptor)>& write);
+
 // Convenience: the whole content given as bytes.
 void writeFileAtomically(const std::filesystem::path& target, const std::string& bytes);
 

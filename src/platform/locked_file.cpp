@@ -103,12 +103,14 @@ void LockedFile::writeAt(std::uint64_t offset, const std::string& bytes) {
         }
         done += static_cast<std::size_t>(put);
     }
+    written_ = true;
 }
 
 void LockedFile::flush() {
-    if (writable_ && ::fsync(descriptor_) != 0 && errno != EINVAL) {
+    if (written_ && ::fsync(descriptor_) != 0 && errno != EINVAL) {
         throw writeFailure(path_);
     }
+    written_ = false;
 }
 
 void requireNotHeldElsewhere(const std::filesystem::path& path) {

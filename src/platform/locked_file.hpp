@@ -29,6 +29,7 @@ class LockedFile {
     std::filesystem::path path_;
     int descriptor_ = -1;
     bool writable_ = false;
+    bool written_ = false;  // flush syncs only a file that was written
 };
 
 // Throws quimbo::Error when another program holds `path` under a lock, as a table open in

@@ -1,32 +1,15 @@
 #include "timetable/escribe_horarios_regulares.hpp"
 
-#include "access/table_filter.hpp"
 #include "text/clipper.hpp"
 #include "timetable/hora_a_minutos.hpp"
 #include "timetable/seneca_writer.hpp"
+#include "timetable/timetable_lookups.hpp"
 
 namespace quimbo::horario {
 
 using clipper::EsBlanco;
 
 namespace {
-
-// Makes current the first row, from the top, whose fields hold the given values.
-bool scanFor(access::Table& table, const std::vector<std::pair<const char*, std::string>>& keys) {
-    for (table.first(); !table.eof(); table.next()) {
-        bool all = true;
-        for (const auto& [field, value] : keys) {
-            if (table.asText(field) != value) {
-                all = false;
-                break;
-            }
-        }
-        if (all) {
-            return true;
-        }
-    }
-    return false;
-}
 
 struct Actividad {
     std::string dia;
@@ -40,37 +23,36 @@ struct Actividad {
     std::string actividad;
 };
 
-Actividad translate(const access::Table& soluc, TablasHorario& t) {
+Actividad translate(const SolucRow& row, TimetableLookups& lookups) {
     Actividad a;
-    const std::string asig = soluc.asText("ASIG");
-    const std::string codGrupo = soluc.asText("CODGRUPO");
-    a.actividad = soluc.asText("TAREA");
-
-    if (scanFor(t.asigt, {{"CASIG", asig}, {"CGRUP", codGrupo}})) {
-        a.materia = t.asigt.asText("CLAVE");
-        a.oferta = t.asigt.asText("CLAVECURSO");
+    a.actividad = row.tarea;
+    if (const auto asignacion = lookups.asignacion(row.asig, row.codGrupo)) {
+        a.materia = asignacion->clave;
+        a.oferta = asignacion->claveCurso;
     }
-    if (EsBlanco(a.actividad) && scanFor(t.asignomt, {{"COD", asig}})) {
-        a.actividad = t.asignomt.asText("CODTAREA");
-    }
-    const std::string slotKey = soluc.asText("DIA") + std::to_string(soluc.asInteger("HORA"));
-    const std::string frame = clipper::Left(soluc.asText("MARCO"), 1);
-    if (scanFor(t.diashorast, {{"DIHO", slotKey}, {"MARCO", frame}})) {
-        a.dia = t.diashorast.asText("DIA");
-        a.tramo = t.diashorast.asText("CODDIHO");
-        a.desde = t.diashorast.asText("HORADESDE");
-        a.hasta = t.diashorast.asText("HORAHASTA");
-    }
-    const std::string aula = soluc.asText("AULA");
-    a.aula = EsBlanco(aula) ? std::string() : aula;
-    if (scanFor(t.grupost, {{"ABREV", codGrupo}})) {
-        a.unidad = t.grupost.asText("CLAVE");
-        if (EsBlanco(a.oferta)) {
-            a.oferta = t.grupost.asText("CLAVECURSO");
+    if (EsBlanco(a.actividad)) {
+        if (const auto tarea = lookups.codTarea(row.asig)) {
+            a.actividad = *tarea;
         }
     }
-    if (EsBlanco(a.materia) && t.asignomt2.locate("COD;OFERTAMATRI", {asig, a.oferta})) {
-        a.materia = t.asignomt2.asText("MATERIA");
+    const std::string slotKey = row.diaText + std::to_string(row.hora.get());
+    if (const auto tramo = lookups.tramo(slotKey, clipper::Left(row.marco, 1))) {
+        a.dia = tramo->dia;
+        a.tramo = tramo->codDiho;
+        a.desde = tramo->desde;
+        a.hasta = tramo->hasta;
+    }
+    a.aula = EsBlanco(row.aula) ? std::string() : row.aula;
+    if (const auto unidad = lookups.unidad(row.codGrupo)) {
+        a.unidad = unidad->clave;
+        if (EsBlanco(a.oferta)) {
+            a.oferta = unidad->claveCurso;
+        }
+    }
+    if (EsBlanco(a.materia)) {
+        if (const auto materia = lookups.materia(row.asig, a.oferta)) {
+            a.materia = *materia;
+        }
     }
     if (EsBlanco(a.actividad)) {
         a.actividad = "1";
@@ -93,10 +75,10 @@ void writeActividad(access::XmlDocument& document, access::XmlNode group, const 
     appendDato(document, group, "X_ACTIVIDAD", a.actividad);
 }
 
-int countPlaced(access::Table& soluc) {
+int countPlaced(const std::vector<SolucRow>& rows) {
     int count = 0;
-    for (soluc.first(); !soluc.eof(); soluc.next()) {
-        count += soluc.asInteger("DIA") != 0 ? 1 : 0;
+    for (const SolucRow& row : rows) {
+        count += row.dia.get() != 0 ? 1 : 0;
     }
     return count;
 }
@@ -105,7 +87,9 @@ int countPlaced(access::Table& soluc) {
 
 void EscribeHorariosRegulares(access::XmlDocument& document, access::XmlNode horariosRegulares,
                               const std::string& fInicio, const std::string& fFin,
-                              TablasHorario& tablas) {
+                              TablasHorario& tablas, LookupStrategy strategy) {
+    const auto lookups =
+        strategy == LookupStrategy::Indexed ? indexedLookups(tablas) : scanningLookups(tablas);
     int teacher = 1;
     for (tablas.proft.first(); !tablas.proft.eof(); tablas.proft.next()) {
         const std::string empleado = tablas.proft.asText("X_EMPLEADO");
@@ -114,22 +98,20 @@ void EscribeHorariosRegulares(access::XmlDocument& document, access::XmlNode hor
             grupoDatos(document, "HORARIO_REGULAR_PROFESOR_" + std::to_string(teacher++));
         horariosRegulares.appendChild(group);  // owned by the document from here on
 
-        tablas.soluc.setFiltered(false);
-        tablas.soluc.setFilter(access::filterExpression("PROF", tablas.proft.asText("ABREV")));
-        tablas.soluc.setFiltered(true);
-        group.setAttribute("registros", std::to_string(countPlaced(tablas.soluc)));
+        const std::vector<SolucRow> rows = lookups->rowsOf(tablas.proft.asText("ABREV"));
+        group.setAttribute("registros", std::to_string(countPlaced(rows)));
         appendDato(document, group, "X_EMPLEADO", empleado);
         appendDato(document, group, "F_TOMAPOS", tomaPosesion);
 
         int activity = 1;
-        for (tablas.soluc.first(); !tablas.soluc.eof(); tablas.soluc.next()) {
-            if (tablas.soluc.asInteger("DIA") == 0) {
+        for (const SolucRow& row : rows) {
+            if (row.dia.get() == 0) {
                 continue;
             }
             access::XmlNode actividad =
                 grupoDatos(document, "ACTIVIDAD_" + std::to_string(activity++));
             group.appendChild(actividad);
-            writeActividad(document, actividad, translate(tablas.soluc, tablas), fInicio, fFin);
+            writeActividad(document, actividad, translate(row, *lookups), fInicio, fFin);
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include "access/table.hpp"
 #include "access/xml_document.hpp"
+#include "common/lookup_strategy.hpp"
 
 namespace quimbo::horario {
 
@@ -23,6 +24,7 @@ struct TablasHorario {
 // `fInicio` and `fFin` are the school year's dates (Windows-1252).
 void EscribeHorariosRegulares(access::XmlDocument& document, access::XmlNode horariosRegulares,
                               const std::string& fInicio, const std::string& fFin,
-                              TablasHorario& tablas);
+                              TablasHorario& tablas,
+                              LookupStrategy strategy = LookupStrategy::Indexed);
 
 }  // namespace quimbo::horario
