@@ -21,6 +21,9 @@ RunOutcome BExportarClick(ProcessState& state, Seam& seam, const Environment& en
         return RunOutcome::Refused;
     }
     const access::XmlDocument& document = *state.documentoXml;
+    if (!seam.acceptDocument(document)) {
+        return RunOutcome::AnswersRefused;
+    }
     const std::filesystem::path& qtemp = environment.qtemp;
     WaitCursor cursor(seam);
 

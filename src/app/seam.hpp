@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "access/xml_document.hpp"
 #include "export/course_dialog.hpp"
 #include "export/frame_dialog.hpp"
 
@@ -22,6 +23,9 @@ class Seam {
     virtual exporta::FrameDialog& frameDialog() = 0;
     virtual void disableButtons() = 0;
     virtual void closeMainWindow() = 0;
+    // Once the export run has loaded the Séneca file, before any table is touched: a front end
+    // whose answers were given beforehand checks them against the document; false ends the run.
+    virtual bool acceptDocument(const access::XmlDocument&) { return true; }
 };
 
 // Where a run finds its files.
@@ -35,6 +39,7 @@ enum class RunOutcome {
     MissingFile,      // "No existe archivo"
     Refused,          // the chosen file is not a Séneca exchange file; nothing touched
     ForcedExit,       // the course dialog's forced exit
+    AnswersRefused,   // the front end's answers do not fit the file; nothing touched
     PeriodosMissing,  // the timetable export found no PERIODOS.DBF
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -35,9 +36,10 @@ class BatchCourseDialog : public exporta::CourseDialog {
 // The time-frame dialog answered from --marcos, already checked against the file.
 class BatchFrameDialog : public exporta::FrameDialog {
   public:
-    explicit BatchFrameDialog(std::optional<std::string> selection)
+    explicit BatchFrameDialog(std::optional<std::string> selection = std::nullopt)
         : selection_(std::move(selection)) {}
     exporta::FrameChoice choose() override;
+    void select(std::optional<std::string> selection) { selection_ = std::move(selection); }
 
   private:
     std::optional<std::string> selection_;
@@ -59,6 +61,12 @@ class BatchSeam : public app::Seam {
     void closeMainWindow() override {}
 
     const std::vector<std::string>& messages() const { return messages_; }
+
+    // The check of the answers against the loaded file, run before any table is touched.
+    std::function<bool(const access::XmlDocument&)> documentCheck;
+    bool acceptDocument(const access::XmlDocument& document) override {
+        return !documentCheck || documentCheck(document);
+    }
 
   private:
     std::string file_;

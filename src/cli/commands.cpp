@@ -37,8 +37,8 @@ app::Environment environmentFor(const CommandLine& line) {
             platform::programDirectory()};
 }
 
-// The Séneca file read for the listing commands and to check answers before a run; an error
-// names the file and why, as the runs refuse it.
+// The Séneca file read for the listing commands; an error names the file and why, as the runs
+// refuse it.
 std::unique_ptr<access::XmlDocument> readSenecaFile(const std::string& file, std::string& problem) {
     std::error_code error;
     if (!fs::is_regular_file(platform::pathFromUtf8(file), error)) {
@@ -161,18 +161,26 @@ int runExport(const CommandLine& line, std::ostream& out, std::ostream& err) {
             throw UsageError(error.what());
         }
     }
-    std::optional<std::string> selection;
-    std::string problem;
-    if (const auto document = readSenecaFile(file, problem)) {
-        warnUnknownCourses(*document, answers, err);
-        selection = frameSelection(line, *document, err);
-    }
-
+    const std::map<std::string, NivelCurso> given = answers;
     BatchCourseDialog courses(environment.qtemp, std::move(answers), !line.sinComprobarCursos);
-    BatchFrameDialog frames(selection);
+    BatchFrameDialog frames;
     BatchSeam seam(file, courses, frames);
+    std::optional<UsageError> refused;
+    seam.documentCheck = [&](const access::XmlDocument& document) {
+        warnUnknownCourses(document, given, err);
+        try {
+            frames.select(frameSelection(line, document, err));
+        } catch (const UsageError& error) {
+            refused = error;
+            return false;
+        }
+        return true;
+    };
     app::ProcessState state;
     const app::RunOutcome outcome = app::BExportarClick(state, seam, environment);
+    if (refused) {
+        throw *refused;
+    }
     if (outcome == app::RunOutcome::Finished) {
         out << app::kProcesoFinalizado << "\n";
         out << "Tablas de Tempario en " << platform::pathToUtf8(environment.qtemp) << "\n";
@@ -194,7 +202,7 @@ int runExport(const CommandLine& line, std::ostream& out, std::ostream& err) {
 int runImport(const CommandLine& line, std::ostream& out, std::ostream& err) {
     const std::string file = absoluteUtf8(line.file);
     BatchCourseDialog unusedCourses({}, {}, false);
-    BatchFrameDialog unusedFrames(std::nullopt);
+    BatchFrameDialog unusedFrames;
     BatchSeam seam(file, unusedCourses, unusedFrames);
     app::ProcessState state;
     const app::RunOutcome outcome = app::BImportarClick(state, seam, environmentFor(line));

@@ -1,5 +1,6 @@
 #include "export/traspasa_asignaciones.hpp"
 
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -31,25 +32,61 @@ std::string nameKey(const std::string& name) {
     return MayusculasAZ(AllTrim(name));
 }
 
-// ASIGNOMT's COD by name, capitals a-z, trimmed; the first row of a name wins.
-std::unordered_map<std::string, std::string> readSubjectCodes(access::Table& asignomt) {
-    std::unordered_map<std::string, std::string> byName;
-    for (asignomt.first(); !asignomt.eof(); asignomt.next()) {
-        byName.try_emplace(nameKey(asignomt.asText("NOMBRE")), asignomt.asText("COD"));
-    }
-    return byName;
+Unit currentUnit(const access::Table& grupost) {
+    return {grupost.asText("ABREV"), grupost.asText("NIVEL"), grupost.asText("CURSO"),
+            grupost.asText("GRUPO")};
 }
 
-// GRUPOST's units by course key, each list in stored order.
-std::unordered_map<std::string, std::vector<Unit>> readUnits(access::Table& grupost) {
-    std::unordered_map<std::string, std::vector<Unit>> byCourse;
-    for (grupost.first(); !grupost.eof(); grupost.next()) {
-        byCourse[grupost.asText("CLAVECURSO")].push_back(
-            Unit{grupost.asText("ABREV"), grupost.asText("NIVEL"), grupost.asText("CURSO"),
-                 grupost.asText("GRUPO")});
+// The step's two walks: ASIGNOMT for the first row of a name (capitals a-z, trimmed), and
+// GRUPOST for every unit of a course, in stored order.
+class OfferSearch {
+  public:
+    OfferSearch(access::Table& asignomt, access::Table& grupost, LookupStrategy strategy)
+        : asignomt_(asignomt), grupost_(grupost), strategy_(strategy) {
+        if (strategy_ == LookupStrategy::Indexed) {
+            for (asignomt_.first(); !asignomt_.eof(); asignomt_.next()) {
+                codes_.try_emplace(nameKey(asignomt_.asText("NOMBRE")), asignomt_.asText("COD"));
+            }
+            for (grupost_.first(); !grupost_.eof(); grupost_.next()) {
+                units_[grupost_.asText("CLAVECURSO")].push_back(currentUnit(grupost_));
+            }
+        }
     }
-    return byCourse;
-}
+    // The code of the first row with that name; nothing when there is none.
+    std::optional<std::string> codeOf(const std::string& name) {
+        const std::string wanted = nameKey(name);
+        if (strategy_ == LookupStrategy::Scanning) {
+            for (asignomt_.first(); !asignomt_.eof(); asignomt_.next()) {
+                if (nameKey(asignomt_.asText("NOMBRE")) == wanted) {
+                    return asignomt_.asText("COD");
+                }
+            }
+            return std::nullopt;
+        }
+        const auto found = codes_.find(wanted);
+        return found == codes_.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    std::vector<Unit> unitsOf(const std::string& course) {
+        if (strategy_ == LookupStrategy::Scanning) {
+            std::vector<Unit> units;
+            for (grupost_.first(); !grupost_.eof(); grupost_.next()) {
+                if (grupost_.asText("CLAVECURSO") == course) {
+                    units.push_back(currentUnit(grupost_));
+                }
+            }
+            return units;
+        }
+        const auto found = units_.find(course);
+        return found == units_.end() ? std::vector<Unit>{} : found->second;
+    }
+
+  private:
+    access::Table& asignomt_;
+    access::Table& grupost_;
+    LookupStrategy strategy_;
+    std::unordered_map<std::string, std::string> codes_;
+    std::unordered_map<std::string, std::vector<Unit>> units_;
+};
 
 void appendOffer(access::Table& asigt, const std::string& code, const Unit& unit,
                  const seneca::MateriaFields& materia) {
@@ -69,7 +106,8 @@ void appendOffer(access::Table& asigt, const std::string& code, const Unit& unit
 
 }  // namespace
 
-void TraspasaAsignaciones(const access::XmlDocument& document, const std::filesystem::path& qtemp) {
+void TraspasaAsignaciones(const access::XmlDocument& document, const std::filesystem::path& qtemp,
+                          LookupStrategy strategy) {
     access::recreateTable(qtemp, tables::kAsignaciones, tables::asignacionesFields());
     access::Table asigt(qtemp, tables::kAsignaciones);
     asigt.open();
@@ -77,24 +115,19 @@ void TraspasaAsignaciones(const access::XmlDocument& document, const std::filesy
     access::Table asignomt(qtemp, tables::kAsignaturas);
     grupost.open(access::OpenMode::Exclusive);
     asignomt.open(access::OpenMode::Exclusive);
-    const auto codes = readSubjectCodes(asignomt);
-    const auto units = readUnits(grupost);
+    OfferSearch search(asignomt, grupost, strategy);
 
     for (const seneca::Record& record : seneca::recordsOf(document, seneca::kMaterias)) {
         if (!record.hasEnoughValues()) {
             continue;
         }
         const seneca::MateriaFields materia = seneca::readMateria(record);
-        const auto code = codes.find(nameKey(clipper::Left(materia.nombre, 80)));
-        if (code == codes.end() || code->second.empty()) {
+        const auto code = search.codeOf(clipper::Left(materia.nombre, 80));
+        if (!code || code->empty()) {
             continue;
         }
-        const auto courseUnits = units.find(materia.oferta);
-        if (courseUnits == units.end()) {
-            continue;
-        }
-        for (const Unit& unit : courseUnits->second) {
-            appendOffer(asigt, code->second, unit, materia);
+        for (const Unit& unit : search.unitsOf(materia.oferta)) {
+            appendOffer(asigt, *code, unit, materia);
         }
     }
     asigt.close();

@@ -22,16 +22,39 @@ struct Course {
     std::string estud;
 };
 
-// CURSOST by CLAVE; the first row of a key wins, as a scan from the top finds.
-std::unordered_map<std::string, Course> readCourses(access::Table& cursos) {
-    std::unordered_map<std::string, Course> byKey;
-    for (cursos.first(); !cursos.eof(); cursos.next()) {
-        byKey.try_emplace(
-            cursos.asText("CLAVE"),
-            Course{cursos.asText("NIVEL"), cursos.asText("CURSO"), cursos.asText("ESTUD")});
-    }
-    return byKey;
+Course currentCourse(const access::Table& cursos) {
+    return {cursos.asText("NIVEL"), cursos.asText("CURSO"), cursos.asText("ESTUD")};
 }
+
+// The course of a unit: the first CURSOST row whose CLAVE equals the key, or none.
+class CourseSearch {
+  public:
+    CourseSearch(access::Table& cursos, LookupStrategy strategy)
+        : cursos_(cursos), strategy_(strategy) {
+        if (strategy_ == LookupStrategy::Indexed) {
+            for (cursos_.first(); !cursos_.eof(); cursos_.next()) {
+                byKey_.try_emplace(cursos_.asText("CLAVE"), currentCourse(cursos_));
+            }
+        }
+    }
+    Course find(const std::string& key) {
+        if (strategy_ == LookupStrategy::Scanning) {
+            for (cursos_.first(); !cursos_.eof(); cursos_.next()) {
+                if (cursos_.asText("CLAVE") == key) {
+                    return currentCourse(cursos_);
+                }
+            }
+            return {};
+        }
+        const auto found = byKey_.find(key);
+        return found == byKey_.end() ? Course{} : found->second;
+    }
+
+  private:
+    access::Table& cursos_;
+    LookupStrategy strategy_;
+    std::unordered_map<std::string, Course> byKey_;
+};
 
 std::string nextFreeLetter(const std::string& stem, const Course& course,
                            const AbbreviationList& taken) {
@@ -48,11 +71,12 @@ std::string nextFreeLetter(const std::string& stem, const Course& course,
 
 }  // namespace
 
-void TraspasaGrupos(const access::XmlDocument& document, const std::filesystem::path& qtemp) {
+void TraspasaGrupos(const access::XmlDocument& document, const std::filesystem::path& qtemp,
+                    LookupStrategy strategy) {
     access::deleteTableFiles(qtemp, tables::kGrupos);
     access::Table cursos(qtemp, "CursosT");
     cursos.open(access::OpenMode::Exclusive);
-    const auto courses = readCourses(cursos);
+    CourseSearch courses(cursos, strategy);
 
     access::Table grupost(qtemp, std::string(tables::kGrupos) + ".DBF");
     grupost.create(tables::gruposFields());
@@ -64,8 +88,7 @@ void TraspasaGrupos(const access::XmlDocument& document, const std::filesystem::
             continue;
         }
         const std::string courseKey = record.value(2);
-        const auto found = courses.find(courseKey);
-        const Course course = found == courses.end() ? Course{} : found->second;
+        const Course course = courses.find(courseKey);
         const std::string stem = Left(course.nivel, 5) + Left(course.curso, 1);
         const std::string abbreviation = nextFreeLetter(stem, course, abreviaturasUnidades);
         abreviaturasUnidades.add(abbreviation);

@@ -6,6 +6,8 @@
 #include <random>
 
 #include "export/export_fixture.hpp"
+#include "export/traspasa_asignaciones.hpp"
+#include "export/traspasa_grupos.hpp"
 #include "export/traspasa_materias.hpp"
 #include "support/seneca_builder.hpp"
 #include "timetable/escribe_horarios_regulares.hpp"
@@ -15,7 +17,7 @@ namespace quimbo {
 namespace {
 
 class RandomSchool {
-public:
+  public:
     explicit RandomSchool(unsigned seed) : random_(seed) {}
 
     std::string pick(const std::vector<std::string>& choices) {
@@ -24,9 +26,15 @@ public:
     int number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
     std::vector<test::Registro> materias() {
-        const std::vector<std::string> names = {"Latín", "latín", "LATÍN", "Música", "Música ",
-                                                "", "Lengua Castellana y Literatura",
-                                                "Lengua Clásica Latina", std::string(85, 'x')};
+        const std::vector<std::string> names = {"Latín",
+                                                "latín",
+                                                "LATÍN",
+                                                "Música",
+                                                "Música ",
+                                                "",
+                                                "Lengua Castellana y Literatura",
+                                                "Lengua Clásica Latina",
+                                                std::string(85, 'x')};
         std::vector<test::Registro> records;
         for (int i = number(0, 25); i > 0; --i) {
             records.push_back(test::materia(pick({"1", "2", "2", "3", ""}), pick(names),
@@ -51,14 +59,17 @@ public:
                              {"X_EMPLEADO", std::to_string(number(1, 9))}};
         });
         school.asigt = rows(number(0, 8), [&] {
-            return test::Row{{"CASIG", pick(codes)}, {"CGRUP", pick(units)},
-                             {"CLAVE", pick({"1", "2", ""})}, {"CLAVECURSO", pick({"6001", ""})}};
+            return test::Row{{"CASIG", pick(codes)},
+                             {"CGRUP", pick(units)},
+                             {"CLAVE", pick({"1", "2", ""})},
+                             {"CLAVECURSO", pick({"6001", ""})}};
         });
         school.asignomt = rows(number(0, 6), [&] {
             return test::Row{{"COD", pick(codes)}, {"CODTAREA", pick({"", "7", "8"})}};
         });
         school.asignomt2 = rows(number(0, 6), [&] {
-            return test::Row{{"COD", pick(codes)}, {"OFERTAMATRI", pick({"6001", "6002", ""})},
+            return test::Row{{"COD", pick(codes)},
+                             {"OFERTAMATRI", pick({"6001", "6002", ""})},
                              {"MATERIA", pick({"100", "200", ""})}};
         });
         school.diashorast = rows(number(0, 8), [&] {
@@ -72,7 +83,8 @@ public:
                              {"HORAHASTA", pick({"09:00", "10:30"})}};
         });
         school.grupost = rows(number(0, 4), [&] {
-            return test::Row{{"ABREV", pick(units)}, {"CLAVE", std::to_string(number(1, 5))},
+            return test::Row{{"ABREV", pick(units)},
+                             {"CLAVE", std::to_string(number(1, 5))},
                              {"CLAVECURSO", pick({"6001", "6002", ""})}};
         });
         school.soluc = rows(number(0, 20), [&] {
@@ -88,7 +100,7 @@ public:
         return school;
     }
 
-private:
+  private:
     std::mt19937 random_;
 };
 
@@ -104,7 +116,8 @@ std::string horarios(const test::SmallSchool& school, LookupStrategy strategy) {
         asigt(qtemp.path(), "ASIGT"), asignomt(qtemp.path(), "ASIGNOMT"),
         diashorast(qtemp.path(), "DIASHORAST"), grupost(qtemp.path(), "GRUPOST"),
         asignomt2(qtemp.path(), "ASIGNOMT2");
-    for (access::Table* t : {&soluc, &proft, &asigt, &asignomt, &diashorast, &grupost, &asignomt2}) {
+    for (access::Table* t :
+         {&soluc, &proft, &asigt, &asignomt, &diashorast, &grupost, &asignomt2}) {
         t->open();
     }
     horario::TablasHorario tablas{soluc, proft, asigt, asignomt, diashorast, grupost, asignomt2};
@@ -128,13 +141,52 @@ TEST(Differential, SubjectCatalogueIndexesFindWhatTheScansFind) {
         exporta::RegistroMaterias second;
         exporta::TraspasaMaterias(*document, indexed.qtemp.path(), indexed.program.path(), first,
                                   LookupStrategy::Indexed);
-        exporta::TraspasaMaterias(*document, scanning.qtemp.path(), scanning.program.path(),
-                                  second, LookupStrategy::Scanning);
+        exporta::TraspasaMaterias(*document, scanning.qtemp.path(), scanning.program.path(), second,
+                                  LookupStrategy::Scanning);
         for (const char* table : {"ASIGNOMT", "ASIGNOMT2"}) {
             ASSERT_EQ(tableBytes(indexed.qtemp.path(), table),
                       tableBytes(scanning.qtemp.path(), table))
                 << "seed " << seed << " " << table;
         }
+    }
+}
+
+TEST(Differential, UnitAndOfferIndexesFindWhatTheScansFind) {
+    for (unsigned seed = 1; seed <= 150; ++seed) {
+        RandomSchool random(seed);
+        std::vector<test::Registro> units;
+        for (int i = random.number(0, 12); i > 0; --i) {
+            units.push_back({{"X", std::to_string(i)},
+                             {"N", "n"},
+                             {"C", random.pick({"1", "2", "2", "3", ""})}});
+        }
+        std::vector<test::Row> courses;
+        for (int i = random.number(0, 5); i > 0; --i) {
+            courses.push_back({{"CLAVE", random.pick({"1", "2", "3", ""})},
+                               {"NIVEL", random.pick({"ESO", "eso", "", "BACHILLER"})},
+                               {"CURSO", random.pick({"1", "10", ""})}});
+        }
+        std::vector<test::Row> catalogue;
+        for (int i = random.number(0, 6); i > 0; --i) {
+            catalogue.push_back(
+                {{"COD", random.pick({"LAT", "MUS", "", "X"})},
+                 {"NOMBRE", random.pick({"Latín", "LATíN", "latín", "Música", ""})}});
+        }
+        const auto document = test::SenecaBuilder()
+                                  .group("UNIDADES", units)
+                                  .group("MATERIAS", random.materias())
+                                  .document();
+        std::vector<std::string> results;
+        for (const LookupStrategy strategy : {LookupStrategy::Indexed, LookupStrategy::Scanning}) {
+            test::ExportFixture f;
+            test::writeTable(f.qtemp.path(), "CURSOST", tables::cursosFields(), courses);
+            test::writeTable(f.qtemp.path(), "ASIGNOMT", tables::asignaturasFields(), catalogue);
+            exporta::TraspasaGrupos(*document, f.qtemp.path(), strategy);
+            exporta::TraspasaAsignaciones(*document, f.qtemp.path(), strategy);
+            results.push_back(tableBytes(f.qtemp.path(), "GRUPOST") + "|" +
+                              tableBytes(f.qtemp.path(), "ASIGT"));
+        }
+        ASSERT_EQ(results[0], results[1]) << "seed " << seed;
     }
 }
 
