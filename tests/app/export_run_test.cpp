@@ -10,26 +10,10 @@
 namespace quimbo::app {
 namespace {
 
-const char* const kTables[] = {"PERIODOS", "CURSOST", "ASIGNOMT", "ASIGNOMT2", "PROFT",
-                               "AULAT",    "GRUPOST", "ASIGT",    "DIASHORAST"};
+using test::kWorkingTables;
 
 std::string smallSchool() {
-    return test::withSchoolYear()
-        .group("CURSOS_DEL_CENTRO", {{{"X", "6001"}, {"D", "1º ESO"}}})
-        .group("MATERIAS", {test::materia("6001", "Lengua Castellana y Literatura", "400000")})
-        .group("ACTIVIDADES", {{{"T", "N"}, {"X", "1"}, {"D", "Guardia"}}})
-        .group("EMPLEADOS", {{{"X", "100"},
-                              {"F", "01/09/2010"},
-                              {"D", "Lengua"},
-                              {"N", "Juan"},
-                              {"A", "García"},
-                              {"B", "Pérez"}}})
-        .group("DEPENDENCIAS", {{{"X", "A01"}, {"D", "Aula 1"}}})
-        .group("UNIDADES", {{{"X", "700000"}, {"N", "1º A"}, {"C", "6001"}}})
-        .group("JORNADAS_ESCOLARES", {{{"X", "M"}, {"D", "Mañana"}, {"A", "a"}, {"B", "b"}}})
-        .group("TRAMOS_HORARIOS",
-               {{{"X", "101"}, {"D", "1ª"}, {"I", "480"}, {"F", "540"}, {"J", "M"}}})
-        .xml();
+    return test::miniatureSchool().xml();
 }
 
 struct ExportRunTest : ::testing::Test {
@@ -45,7 +29,7 @@ struct ExportRunTest : ::testing::Test {
     }
     // Marks every working table as "old" so that a test can tell which ones a run rebuilt.
     void writeOldTables() {
-        for (const char* table : kTables) {
+        for (const char* table : kWorkingTables) {
             test::writeTable(fixture.qtemp.path(), table, {access::textField("VIEJA", 2)}, {});
         }
     }
@@ -93,7 +77,7 @@ TEST_F(ExportRunTest, ACompleteRunRebuildsEveryTableAndEndsTheProgramsUsefulLife
     state.modoAnfitrion = 2;
     seam.files = {senecaFile(smallSchool())};
     EXPECT_EQ(BExportarClick(state, seam, environment()), RunOutcome::Finished);
-    for (const char* table : kTables) {
+    for (const char* table : kWorkingTables) {
         EXPECT_FALSE(isOld(table)) << table;
     }
     EXPECT_EQ(seam.messages, std::vector<std::string>{"Proceso finalizado"});
@@ -153,7 +137,7 @@ TEST_F(ExportRunTest, AFileThatIsNotSenecasIsRefusedBeforeAnyTableIsTouched) {
         ASSERT_EQ(fresh.messages.size(), 1U) << c.what;
         EXPECT_NE(fresh.messages[0].find(c.message), std::string::npos) << fresh.messages[0];
         EXPECT_NE(fresh.messages[0].find(file), std::string::npos) << c.what;
-        for (const char* table : kTables) {
+        for (const char* table : kWorkingTables) {
             EXPECT_TRUE(isOld(table)) << c.what << " " << table;
         }
         EXPECT_EQ(state.resultado, 0);

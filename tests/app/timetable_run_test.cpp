@@ -15,23 +15,7 @@
 namespace quimbo::app {
 namespace {
 
-const std::string kSchoolBody =
-    test::withSchoolYear()
-        .group("CURSOS_DEL_CENTRO", {{{"X", "6001"}, {"D", "1º ESO"}}})
-        .group("MATERIAS", {test::materia("6001", "Lengua Castellana y Literatura", "400000")})
-        .group("ACTIVIDADES", {{{"T", "N"}, {"X", "1"}, {"D", "Guardia"}}})
-        .group("EMPLEADOS", {{{"X", "100"},
-                              {"F", "01/09/2010"},
-                              {"D", "Lengua"},
-                              {"N", "Juan"},
-                              {"A", "García"},
-                              {"B", "Pérez"}}})
-        .group("DEPENDENCIAS", {{{"X", "Ñ1"}, {"D", "Aula Ñ"}}})
-        .group("UNIDADES", {{{"X", "700000"}, {"N", "1º A"}, {"C", "6001"}}})
-        .group("JORNADAS_ESCOLARES", {{{"X", "M"}, {"D", "Mañana"}, {"A", "a"}, {"B", "b"}}})
-        .group("TRAMOS_HORARIOS",
-               {{{"X", "101"}, {"D", "1ª"}, {"I", "480"}, {"F", "540"}, {"J", "M"}}})
-        .xml("");
+const std::string kSchoolBody = test::miniatureSchool("Ñ1").xml("");
 
 struct TimetableRunTest : ::testing::Test {
     test::ExportFixture fixture;

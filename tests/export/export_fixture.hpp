@@ -11,6 +11,11 @@
 
 namespace quimbo::test {
 
+// The nine tables that the export run rebuilds, in its order.
+inline constexpr const char* kWorkingTables[] = {"PERIODOS",  "CURSOST", "ASIGNOMT",
+                                                 "ASIGNOMT2", "PROFT",   "AULAT",
+                                                 "GRUPOST",   "ASIGT",   "DIASHORAST"};
+
 // An exchange directory and a program directory with a reference table of the test's own.
 struct ExportFixture {
     TempDir qtemp;

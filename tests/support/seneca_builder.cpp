@@ -76,6 +76,26 @@ SenecaBuilder withSchoolYear() {
     return builder;
 }
 
+SenecaBuilder miniatureSchool(const std::string& room) {
+    return withSchoolYear()
+        .group("CURSOS_DEL_CENTRO", {{{"X", "6001"}, {"D", "1º ESO"}}})
+        .group("MATERIAS", {{{"X_OFERTAMATRIG", "6001"},
+                             {"D_MATERIAC", "Lengua Castellana y Literatura"},
+                             {"X_MATERIAOMG", "400000"}}})
+        .group("ACTIVIDADES", {{{"T", "N"}, {"X", "1"}, {"D", "Guardia"}}})
+        .group("EMPLEADOS", {{{"X", "100"},
+                              {"F", "01/09/2010"},
+                              {"D", "Lengua"},
+                              {"N", "Juan"},
+                              {"A", "García"},
+                              {"B", "Pérez"}}})
+        .group("DEPENDENCIAS", {{{"X", room}, {"D", "Aula " + room}}})
+        .group("UNIDADES", {{{"X", "700000"}, {"N", "1º A"}, {"C", "6001"}}})
+        .group("JORNADAS_ESCOLARES", {{{"X", "M"}, {"D", "Mañana"}, {"A", "a"}, {"B", "b"}}})
+        .group("TRAMOS_HORARIOS",
+               {{{"X", "101"}, {"D", "1ª"}, {"I", "480"}, {"F", "540"}, {"J", "M"}}});
+}
+
 std::unique_ptr<access::XmlDocument> parse(const std::string& xml) {
     auto document = std::make_unique<access::XmlDocument>();
     if (!document->loadFromMemory(xml).wellFormed) {

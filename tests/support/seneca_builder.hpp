@@ -36,6 +36,11 @@ class SenecaBuilder {
 // The usual school-year group followed by a records group, so that PERIODOS has its row.
 SenecaBuilder withSchoolYear();
 
+// A whole school in miniature: one course (6001) with one unit (700000) and one subject
+// (Lengua Castellana y Literatura, 400000), an activity (1, Guardia), one teacher (100, Juan
+// García Pérez), one room and one time frame (M) of one slot (101, 480 to 540).
+SenecaBuilder miniatureSchool(const std::string& room = "A01");
+
 std::unique_ptr<access::XmlDocument> parse(const std::string& xml);
 
 }  // namespace quimbo::test

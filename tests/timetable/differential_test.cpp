@@ -112,19 +112,11 @@ std::string tableBytes(const std::filesystem::path& dir, const char* table) {
 std::string horarios(const test::SmallSchool& school, LookupStrategy strategy) {
     test::TempDir qtemp;
     school.write(qtemp.path());
-    access::Table soluc(qtemp.path(), "SOLUC"), proft(qtemp.path(), "PROFT"),
-        asigt(qtemp.path(), "ASIGT"), asignomt(qtemp.path(), "ASIGNOMT"),
-        diashorast(qtemp.path(), "DIASHORAST"), grupost(qtemp.path(), "GRUPOST"),
-        asignomt2(qtemp.path(), "ASIGNOMT2");
-    for (access::Table* t :
-         {&soluc, &proft, &asigt, &asignomt, &diashorast, &grupost, &asignomt2}) {
-        t->open();
-    }
-    horario::TablasHorario tablas{soluc, proft, asigt, asignomt, diashorast, grupost, asignomt2};
+    test::OpenTimetableTables open(qtemp.path());
     auto document = test::parse("<R/>");
     try {
-        horario::EscribeHorariosRegulares(*document, document->documentElement(), "i", "f", tablas,
-                                          strategy);
+        horario::EscribeHorariosRegulares(*document, document->documentElement(), "i", "f",
+                                          open.tablas, strategy);
     } catch (const std::exception& error) {
         return document->serialise() + "\nERROR: " + error.what();
     }

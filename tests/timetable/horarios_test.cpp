@@ -15,18 +15,10 @@ namespace {
 std::vector<std::string> writeFor(const test::SmallSchool& school) {
     test::TempDir qtemp;
     school.write(qtemp.path());
-    access::Table soluc(qtemp.path(), "SOLUC"), proft(qtemp.path(), "PROFT"),
-        asigt(qtemp.path(), "ASIGT"), asignomt(qtemp.path(), "ASIGNOMT"),
-        diashorast(qtemp.path(), "DIASHORAST"), grupost(qtemp.path(), "GRUPOST"),
-        asignomt2(qtemp.path(), "ASIGNOMT2");
-    for (access::Table* t :
-         {&soluc, &proft, &asigt, &asignomt, &diashorast, &grupost, &asignomt2}) {
-        t->open(access::OpenMode::Exclusive);
-    }
-    TablasHorario tablas{soluc, proft, asigt, asignomt, diashorast, grupost, asignomt2};
+    test::OpenTimetableTables open(qtemp.path());
     auto document = test::parse("<R/>");
     access::XmlNode regulares = document->documentElement();
-    EscribeHorariosRegulares(*document, regulares, "15/09/2026", "22/06/2027", tablas);
+    EscribeHorariosRegulares(*document, regulares, "15/09/2026", "22/06/2027", open.tablas);
 
     std::vector<std::string> lines;
     for (const access::XmlNode& teacher : regulares.childElements("grupo_datos")) {

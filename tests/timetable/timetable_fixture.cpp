@@ -14,4 +14,18 @@ void SmallSchool::write(const std::filesystem::path& qtemp) const {
     writeTable(qtemp, "GRUPOST", tables::gruposFields(), grupost);
 }
 
+OpenTimetableTables::OpenTimetableTables(const std::filesystem::path& qtemp)
+    : soluc(qtemp, "SOLUC"),
+      proft(qtemp, "PROFT"),
+      asigt(qtemp, "ASIGT"),
+      asignomt(qtemp, "ASIGNOMT"),
+      diashorast(qtemp, "DIASHORAST"),
+      grupost(qtemp, "GRUPOST"),
+      asignomt2(qtemp, "ASIGNOMT2") {
+    for (access::Table* t :
+         {&soluc, &proft, &asigt, &asignomt, &diashorast, &grupost, &asignomt2}) {
+        t->open(access::OpenMode::Exclusive);
+    }
+}
+
 }  // namespace quimbo::test

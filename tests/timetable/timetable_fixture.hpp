@@ -5,6 +5,7 @@
 #include "access/field_definition.hpp"
 #include "support/table_rows.hpp"
 #include "support/temp_dir.hpp"
+#include "timetable/escribe_horarios_regulares.hpp"
 
 namespace quimbo::test {
 
@@ -115,6 +116,13 @@ struct SmallSchool {
     };
 
     void write(const std::filesystem::path& qtemp) const;
+};
+
+// The seven tables the teacher timetables read, open for as long as the object lives.
+struct OpenTimetableTables {
+    explicit OpenTimetableTables(const std::filesystem::path& qtemp);
+    access::Table soluc, proft, asigt, asignomt, diashorast, grupost, asignomt2;
+    horario::TablasHorario tablas{soluc, proft, asigt, asignomt, diashorast, grupost, asignomt2};
 };
 
 }  // namespace quimbo::test
