@@ -53,7 +53,15 @@ TEST(Quimbo, TheSampleSchoolsRoundTrip) {
                          "[\"LCL\", \"\", \"ESO1A\", \"\", \"\", \"ESO\", \"1\", "
                          "\"A\", 4.0, \"1111\", \"\", \"400000\", \"6001\", \"1\"]"));
     EXPECT_EQ(test::readRows(qtemp, "PROFT").size(), 60U);
-    EXPECT_EQ(test::readRows(qtemp, "DIASHORAST").size(), 70U);
+    const auto tramos = test::runPythonScript("dump_dbf.py", {qtemp + "/DIASHORAST.DBF"});
+    EXPECT_EQ(std::count(tramos.out.begin(), tramos.out.end(), '\n'), 1 + 70);
+    EXPECT_TRUE(contains(tramos.out,
+                         "[\"11\", \"101\", \"1\", \"\", \"1\", \"1ª hora\", "
+                         "\"08:00\", \"09:00\", \"60\", \"0\", \"M\"]"));
+    EXPECT_TRUE(contains(tramos.out,
+                         "[\"11\", \"201\", \"1\", \"\", \"1\", "
+                         "\"1ª hora tarde\", \"16:00\", \"17:00\", \"60\", \"1\", "
+                         "\"T\"]"));
 
     const auto soluc = test::runProgram({std::string(QUIMBO_BIN_DIR) + "/soluc_simulada", qtemp});
     ASSERT_EQ(soluc.exitCode, 0) << soluc.err;

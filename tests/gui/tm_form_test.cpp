@@ -1,15 +1,21 @@
 #include <QFileDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "app/gui/gradient_panel.hpp"
 #include "app/gui/help_window.hpp"
 #include "app/gui/tm_form.hpp"
 #include "app/gui/widget_seam.hpp"
+#include "dialogs/cursos.hpp"
+#include "dialogs/data_grid.hpp"
+#include "dialogs/plantihoras.hpp"
 #include "gui/gui_support.hpp"
+#include "support/table_rows.hpp"
 #include "support/temp_dir.hpp"
 
 using quimbo::gui::TMForm;
@@ -199,6 +205,53 @@ class TMFormTest : public QObject {
         QVERIFY(form.findChild<QPushButton*>("BExportar")->isEnabled());
         QCOMPARE(form.state().resultado, 0);
         QCOMPARE(form.state().rutaXml, file.string());
+    }
+
+    void aWholeExportRunThroughTheRealDialogs() {
+        quimbo::test::TempDir dir;
+        quimbo::test::RecordedMessages recorded;
+        quimbo::gui::FormPlaces where = places(dir);
+        where.programDirectory = QUIMBO_BIN_DIR;  // SENEMATERIAS.DBF
+        TMForm form({}, where);
+        form.show();
+        form.seam().fileChooserForTesting = [] {
+            return QString(QUIMBO_SOURCE_DIR "/examples/ies_alminar.xml");
+        };
+        int courseDialogs = 0;
+        int frameDialogs = 0;
+        // Answers each modal dialog as the user would, as soon as it is shown.
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* courses = qobject_cast<quimbo::dialogs::TControlCursos*>(modal)) {
+                ++courseDialogs;
+                QAbstractItemModel* model = courses->grid()->model();
+                for (int row = 0; row < model->rowCount(); ++row) {
+                    model->setData(model->index(row, 2), "ESO");
+                    model->setData(model->index(row, 3), QString::number(row + 1));
+                }
+                courses->findChild<QPushButton*>("BitBtn1")->click();
+            } else if (auto* frames = qobject_cast<quimbo::dialogs::TPlantillas*>(modal)) {
+                ++frameDialogs;
+                auto* list = frames->findChild<QListWidget*>("ListBox2");
+                list->item(0)->setSelected(true);
+                list->item(1)->setSelected(true);
+                frames->findChild<QPushButton*>("BitBtnContinuar")->click();
+            }
+        });
+        answer.start(20);
+        QTest::mouseClick(form.findChild<QPushButton*>("BExportar"), Qt::LeftButton);
+        answer.stop();
+        QCOMPARE(courseDialogs, 1);
+        QCOMPARE(frameDialogs, 1);
+        QCOMPARE(recorded.texts, QStringList{"Proceso finalizado"});
+        QVERIFY(!form.findChild<QPushButton*>("BExportar")->isEnabled());
+        QVERIFY(!form.findChild<QPushButton*>("BImportar")->isEnabled());
+        QCOMPARE(form.state().resultado, 1);
+        QCOMPARE(quimbo::test::readColumn(dir / "QTEMP", "GRUPOST", "ABREV").front(),
+                 std::string("ESO1A"));
+        QCOMPARE(quimbo::test::readRows(dir / "QTEMP", "DIASHORAST").size(), std::size_t(70));
+        QVERIFY(QApplication::overrideCursor() == nullptr);  // the normal cursor is back
     }
 
     void theMessageBoxHasTheApplicationsCaptionAndOneButton() {
