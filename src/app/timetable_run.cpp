@@ -2,12 +2,15 @@
 
 #include "access/table.hpp"
 #include "app/chosen_file.hpp"
+#include "common/error.hpp"
 #include "export/working_tables.hpp"
+#include "platform/atomic_file.hpp"
 #include "platform/local_time.hpp"
 #include "platform/paths.hpp"
 #include "text/clipper.hpp"
 #include "text/codepage.hpp"
 #include "timetable/escribe_horarios_regulares.hpp"
+#include "timetable/revision.hpp"
 #include "timetable/seneca_writer.hpp"
 
 namespace quimbo::app {
@@ -99,7 +102,29 @@ access::XmlNode buildEnvelope(access::XmlDocument& document, const std::string& 
     return regulares;
 }
 
+// Writes the review page after the HORARIOS file; a failure is reported and undoes nothing.
+void writeReviewPage(const std::optional<horario::Revision>& revision, const std::string& problem,
+                     const std::filesystem::path& page, Seam& seam) {
+    try {
+        if (!revision) {
+            throw Error(problem);
+        }
+        const std::string horarios = platform::pathToUtf8(page.stem().stem().filename());
+        platform::writeFileAtomically(
+            page, horario::revisionComoHtml(*revision, "Archivo para Séneca: " + horarios));
+    } catch (const std::exception& error) {
+        seam.showMessage("El archivo HORARIOS se ha escrito, pero no la página de revisión " +
+                         platform::pathToUtf8(page) + ": " + error.what());
+    }
+}
+
 }  // namespace
+
+std::filesystem::path revisionPathFor(const std::filesystem::path& senecaFile) {
+    std::filesystem::path page = horariosPathFor(senecaFile);
+    page += ".revision.html";
+    return page;
+}
 
 std::filesystem::path horariosPathFor(const std::filesystem::path& senecaFile) {
     return senecaFile.parent_path() /
@@ -130,8 +155,17 @@ RunOutcome BImportarClick(ProcessState& state, Seam& seam, const Environment& en
     horario::TablasHorario tablas{open.soluc,  open.profesor, open.asig,   open.nomAsg,
                                   open.tramos, open.grupos,   open.nomAsg2};
     horario::EscribeHorariosRegulares(document, regulares, periodo.inicio, periodo.fin, tablas);
+    std::optional<horario::Revision> revision;
+    std::string reviewProblem;
+    try {
+        revision = horario::revisarHorarios(tablas);
+    } catch (const std::exception& error) {
+        reviewProblem = error.what();
+    }
     open.closeAll();
-    document.save(horariosPathFor(platform::pathFromUtf8(state.rutaXml)));
+    const std::filesystem::path senecaFile = platform::pathFromUtf8(state.rutaXml);
+    document.save(horariosPathFor(senecaFile));
+    writeReviewPage(revision, reviewProblem, revisionPathFor(senecaFile), seam);
 
     cursor.restore();
     state.resultado = 1;

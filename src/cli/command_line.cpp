@@ -8,7 +8,7 @@ namespace quimbo::cli {
 
 namespace {
 
-const std::set<std::string> kCommands = {"exportar", "importar", "cursos", "marcos"};
+const std::set<std::string> kCommands = {"exportar", "importar", "revisar", "cursos", "marcos"};
 
 std::string valueOf(const std::vector<std::string>& args, std::size_t& i) {
     if (i + 1 >= args.size()) {
@@ -55,7 +55,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     if (line.file.empty()) {
         throw UsageError("Falta el archivo XML de Séneca.");
     }
-    requireOnlyFor(line, line.qtemp.has_value(), "--qtemp", {"exportar", "importar"});
+    requireOnlyFor(line, line.qtemp.has_value(), "--qtemp", {"exportar", "importar", "revisar"});
     requireOnlyFor(line, line.niveles.has_value(), "--niveles", {"exportar"});
     requireOnlyFor(line, line.marcos.has_value(), "--marcos", {"exportar"});
     requireOnlyFor(line, line.sinComprobarCursos, "--sin-comprobar-cursos", {"exportar"});

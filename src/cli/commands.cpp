@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 
+#include "access/table.hpp"
 #include "access/xml_document.hpp"
 #include "app/export_run.hpp"
 #include "app/process_state.hpp"
@@ -14,10 +15,12 @@
 #include "cli/csv.hpp"
 #include "cli/marcos_option.hpp"
 #include "cli/niveles_answers.hpp"
+#include "export/working_tables.hpp"
 #include "platform/paths.hpp"
 #include "seneca/exchange_document.hpp"
 #include "text/clipper.hpp"
 #include "text/codepage.hpp"
+#include "timetable/revision.hpp"
 
 namespace quimbo::cli {
 
@@ -217,6 +220,27 @@ int runImport(const CommandLine& line, std::ostream& out, std::ostream& err) {
     return kExitRunError;
 }
 
+int runReview(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    std::error_code error;
+    if (!fs::is_regular_file(platform::pathFromUtf8(absoluteUtf8(line.file)), error)) {
+        err << app::kNoExisteArchivo << "\n";
+        return kExitRunError;
+    }
+    const fs::path qtemp = environmentFor(line).qtemp;
+    access::Table soluc(qtemp, tables::kSolucion), proft(qtemp, tables::kProfesores),
+        asigt(qtemp, tables::kAsignaciones), asignomt(qtemp, tables::kAsignaturas),
+        diashorast(qtemp, tables::kTramos), grupost(qtemp, tables::kGrupos),
+        asignomt2(qtemp, tables::kAsignaturas2);
+    for (access::Table* table :
+         {&soluc, &proft, &asigt, &asignomt, &diashorast, &grupost, &asignomt2}) {
+        table->open();
+    }
+    horario::TablasHorario tablas{soluc, proft, asigt, asignomt, diashorast, grupost, asignomt2};
+    const horario::Revision revision = horario::revisarHorarios(tablas);
+    out << horario::revisionComoTexto(revision);
+    return revision.sinHallazgos() ? kExitOk : kExitFindings;
+}
+
 }  // namespace
 
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -229,6 +253,9 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (line.command == "exportar") {
         return runExport(line, out, err);
+    }
+    if (line.command == "revisar") {
+        return runReview(line, out, err);
     }
     return runImport(line, out, err);
 }

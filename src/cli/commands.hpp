@@ -12,6 +12,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitRunError = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitCoursesIncomplete = 3;
+inline constexpr int kExitFindings = 4;
 
 // A command line that the tool cannot take, or an answer that is not valid.
 class UsageError : public Error {

@@ -22,6 +22,12 @@ Uso:
   quimbo importar ARCHIVO.xml [--qtemp DIR]
       Tempario -> Séneca: escribe el documento HORARIOS "ResultadoQuimbo" + nombre del
       archivo, junto al archivo elegido.
+  quimbo revisar ARCHIVO.xml [--qtemp DIR]
+      revisa, sin escribir nada, lo que el archivo HORARIOS perderá o dejará vacío:
+      filas de SOLUC de profesores que no están en PROFT, actividades con alguna clave
+      vacía (y por qué), días u horas imposibles, dos clases a la misma hora y
+      profesores sin ninguna clase. Cada «importar» deja además esta revisión, con la
+      semana de cada profesor, en ResultadoQuimbo<nombre>.revision.html.
   quimbo cursos ARCHIVO.xml
       escribe la plantilla CLAVE;ESTUD;NIVEL;CURSO con los cursos del archivo, para
       rellenarla y usarla con --niveles.
@@ -41,6 +47,7 @@ Códigos de salida:
   1  error del proceso (archivo inexistente o no válido, tabla dañada o en uso...)
   2  uso incorrecto, o una respuesta de --niveles o --marcos no válida
   3  falta el NIVEL o el CURSO de algún curso (se listan en la salida de error)
+  4  «revisar» ha encontrado algo que corregir
 )";
 
 }  // namespace quimbo::cli

@@ -1,6 +1,7 @@
 #include "timetable/escribe_horarios_regulares.hpp"
 
 #include "text/clipper.hpp"
+#include "timetable/actividad.hpp"
 #include "timetable/hora_a_minutos.hpp"
 #include "timetable/seneca_writer.hpp"
 #include "timetable/timetable_lookups.hpp"
@@ -10,55 +11,6 @@ namespace quimbo::horario {
 using clipper::EsBlanco;
 
 namespace {
-
-struct Actividad {
-    std::string dia;
-    std::string tramo;
-    std::string desde;
-    std::string hasta;
-    std::string aula;
-    std::string unidad;
-    std::string oferta;
-    std::string materia;
-    std::string actividad;
-};
-
-Actividad translate(const SolucRow& row, TimetableLookups& lookups) {
-    Actividad a;
-    a.actividad = row.tarea;
-    if (const auto asignacion = lookups.asignacion(row.asig, row.codGrupo)) {
-        a.materia = asignacion->clave;
-        a.oferta = asignacion->claveCurso;
-    }
-    if (EsBlanco(a.actividad)) {
-        if (const auto tarea = lookups.codTarea(row.asig)) {
-            a.actividad = *tarea;
-        }
-    }
-    const std::string slotKey = row.diaText + std::to_string(row.hora.get());
-    if (const auto tramo = lookups.tramo(slotKey, clipper::Left(row.marco, 1))) {
-        a.dia = tramo->dia;
-        a.tramo = tramo->codDiho;
-        a.desde = tramo->desde;
-        a.hasta = tramo->hasta;
-    }
-    a.aula = EsBlanco(row.aula) ? std::string() : row.aula;
-    if (const auto unidad = lookups.unidad(row.codGrupo)) {
-        a.unidad = unidad->clave;
-        if (EsBlanco(a.oferta)) {
-            a.oferta = unidad->claveCurso;
-        }
-    }
-    if (EsBlanco(a.materia)) {
-        if (const auto materia = lookups.materia(row.asig, a.oferta)) {
-            a.materia = *materia;
-        }
-    }
-    if (EsBlanco(a.actividad)) {
-        a.actividad = "1";
-    }
-    return a;
-}
 
 void writeActividad(access::XmlDocument& document, access::XmlNode group, const Actividad& a,
                     const std::string& fInicio, const std::string& fFin) {

@@ -190,6 +190,22 @@ TEST_F(FaultsTest, AFailedSaveLeavesTheEarlierHorariosFileIntact) {
     EXPECT_EQ(state.resultado, 0);
 }
 
+TEST_F(FaultsTest, AReviewPageThatCannotBeWrittenIsReportedAndUndoesNothing) {
+    writeSchoolTables();
+    const auto page = fixture.qtemp / "ResultadoQuimbocentro.xml.revision.html";
+    InjectedFault cannotWrite(
+        [&](const std::filesystem::path& path, std::uint64_t) { return path == page; });
+    seam.files = {seneca()};
+    EXPECT_EQ(BImportarClick(state, seam, environment()), RunOutcome::Finished);
+    EXPECT_TRUE(std::filesystem::exists(fixture.qtemp / "ResultadoQuimbocentro.xml"));
+    EXPECT_FALSE(std::filesystem::exists(page));
+    ASSERT_EQ(seam.messages.size(), 2U);
+    EXPECT_NE(seam.messages[0].find("no la página de revisión " + page.string()), std::string::npos)
+        << seam.messages[0];
+    EXPECT_EQ(seam.messages[1], "Proceso finalizado");
+    EXPECT_EQ(state.resultado, 1);
+}
+
 TEST_F(FaultsTest, AFailedIniWriteLeavesTheEarlierIniIntact) {
     const auto ini = fixture.program / "Tempario.ini";
     test::writeFile(ini, "; Tempario\r\n[Transformadores]\r\nTransformado=1\r\n");

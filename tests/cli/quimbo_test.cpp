@@ -2,6 +2,7 @@
 
 #include <regex>
 
+#include "access/table.hpp"
 #include "support/python.hpp"
 #include "support/table_rows.hpp"
 #include "support/temp_dir.hpp"
@@ -91,6 +92,34 @@ TEST(Quimbo, TheSampleSchoolsRoundTrip) {
         EXPECT_EQ(std::to_string(activities), (*it)[1].str()) << "teacher " << teachers + 1;
     }
     EXPECT_EQ(teachers, 60U);
+
+    // The review: a page beside the HORARIOS file, and `revisar` with nothing to correct...
+    const std::string page = test::readFile(work / "ResultadoQuimboies_alminar.xml.revision.html");
+    EXPECT_TRUE(contains(page, "No hay nada que corregir"));
+    const auto clean = quimbo({"revisar", seneca.string(), "--qtemp", qtemp});
+    EXPECT_EQ(clean.exitCode, 0) << clean.out << clean.err;
+    std::size_t written = 0;
+    for (std::size_t at = xml.find("seq=\"ACTIVIDAD_"); at != std::string::npos;
+         at = xml.find("seq=\"ACTIVIDAD_", at + 1)) {
+        ++written;
+    }
+    EXPECT_TRUE(contains(clean.out, "Actividades escritas: " + std::to_string(written) + "\n"))
+        << clean.out;
+    // ...and on a broken variant: lessons of a teacher that PROFT does not know.
+    {
+        access::Table solution(qtemp, "SOLUC");
+        solution.open();
+        solution.append();
+        solution.setText("PROF", "ZZZ");
+        solution.setInteger("DIA", 1);
+        solution.setInteger("HORA", 1);
+        solution.post();
+        solution.close();
+    }
+    const auto broken = quimbo({"revisar", seneca.string(), "--qtemp", qtemp});
+    EXPECT_EQ(broken.exitCode, 4) << broken.out << broken.err;
+    EXPECT_TRUE(contains(broken.out, "'ZZZ': 1 filas")) << broken.out;
+    EXPECT_EQ(quimbo({"revisar", (work / "falta.xml").string(), "--qtemp", qtemp}).exitCode, 1);
 }
 
 TEST(Quimbo, ErrorPathsAndTheirExitCodes) {
