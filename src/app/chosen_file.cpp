@@ -24,20 +24,26 @@ bool chooseExistingFile(ProcessState& state, Seam& seam) {
     return true;
 }
 
+std::optional<std::string> refusalOf(const std::string& file, const access::XmlLoadResult& loaded,
+                                     const access::XmlDocument& document) {
+    if (!loaded.wellFormed) {
+        return "El archivo " + file + " no es un documento XML válido (línea " +
+               std::to_string(loaded.line) + ": " + loaded.message + ").";
+    }
+    if (!seneca::hasDataBlock(document)) {
+        return "El archivo " + file +
+               " no es un archivo de intercambio de Séneca: le falta el bloque "
+               "SERVICIO/BLOQUE_DATOS con datos.";
+    }
+    return std::nullopt;
+}
+
 bool loadSenecaFile(ProcessState& state, Seam& seam, const std::string& nothingDone) {
     state.documentoXml = std::make_unique<access::XmlDocument>();
     const access::XmlLoadResult loaded =
         state.documentoXml->load(platform::pathFromUtf8(state.rutaXml));
-    if (!loaded.wellFormed) {
-        seam.showMessage("El archivo " + state.rutaXml + " no es un documento XML válido (línea " +
-                         std::to_string(loaded.line) + ": " + loaded.message + "). " + nothingDone);
-        return false;
-    }
-    if (!seneca::hasDataBlock(*state.documentoXml)) {
-        seam.showMessage("El archivo " + state.rutaXml +
-                         " no es un archivo de intercambio de Séneca: le falta el bloque "
-                         "SERVICIO/BLOQUE_DATOS con datos. " +
-                         nothingDone);
+    if (const auto refusal = refusalOf(state.rutaXml, loaded, *state.documentoXml)) {
+        seam.showMessage(*refusal + " " + nothingDone);
         return false;
     }
     return true;

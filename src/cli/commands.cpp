@@ -7,6 +7,7 @@
 
 #include "access/table.hpp"
 #include "access/xml_document.hpp"
+#include "app/chosen_file.hpp"
 #include "app/export_run.hpp"
 #include "app/process_state.hpp"
 #include "app/timetable_run.hpp"
@@ -50,15 +51,8 @@ std::unique_ptr<access::XmlDocument> readSenecaFile(const std::string& file, std
     }
     auto document = std::make_unique<access::XmlDocument>();
     const access::XmlLoadResult loaded = document->load(platform::pathFromUtf8(file));
-    if (!loaded.wellFormed) {
-        problem = "El archivo " + file + " no es un documento XML válido (línea " +
-                  std::to_string(loaded.line) + ": " + loaded.message + ").";
-        return nullptr;
-    }
-    if (!seneca::hasDataBlock(*document)) {
-        problem = "El archivo " + file +
-                  " no es un archivo de intercambio de Séneca: le falta el bloque "
-                  "SERVICIO/BLOQUE_DATOS con datos.";
+    if (const auto refusal = app::refusalOf(file, loaded, *document)) {
+        problem = *refusal;
         return nullptr;
     }
     return document;
